@@ -255,6 +255,24 @@ bool Wave::Playing() const {
   return std::any_of(extras_.begin(), extras_.end(), SourcePlaying);
 }
 
+std::vector<Wave::VoiceState> Wave::Voices() const {
+  std::vector<VoiceState> out;
+  if (!Live()) return out;
+  auto describe = [&out](ALuint s) {
+    VoiceState v;
+    v.playing = SourcePlaying(s);
+    alGetSourcef(s, AL_PITCH, &v.pitch);
+    alGetSourcef(s, AL_GAIN, &v.gain);
+    ALint offset = 0;
+    alGetSourcei(s, AL_SAMPLE_OFFSET, &offset);
+    v.position = offset;
+    out.push_back(v);
+  };
+  if (main_) describe(main_);
+  for (ALuint s : extras_) describe(s);
+  return out;
+}
+
 // ---- WaveList ----
 
 WaveList::~WaveList() {

@@ -85,6 +85,14 @@ class Wave {
   int VoiceCount() const;  // the main voice and the extra voices that exist
   bool Playing() const;    // any voice playing
 
+  struct VoiceState {
+    bool playing = false;
+    float pitch = 1.0f, gain = 1.0f;
+    int position = 0;  // sample frames into the recording
+  };
+  // The main voice first, then the extra voices in list order (state dumps, tests).
+  std::vector<VoiceState> Voices() const;
+
  private:
   friend class WaveList;
   void Restore(const SoundDevice& device);  // makes the buffer and the main voice

@@ -1,0 +1,176 @@
+#include "media/input.h"
+
+#include <SDL_keycode.h>
+#include <gtest/gtest.h>
+
+#include "media/keys.h"
+
+namespace {
+
+using namespace media;
+
+int CountStates(const Input& in) {
+  int n = 0;
+  for (int s = 0; s < kInputStateCount; ++s) n += in.State(s);
+  return n;
+}
+
+TEST(Input, EachAssignedKeyGivesOnlyItsStateWhileHeld) {
+  const int keys[] = {38, 40, 37, 39, 'A', 'Z', 33, 34, 32, 112, 'M', 'I', 13};
+  Input in;
+  for (int n = 0; n < 13; ++n) {
+    in.KeyDown(keys[n]);
+    for (int poll = 0; poll < 3; ++poll) {  // held: set at every poll, no toggling
+      in.PollInput();
+      EXPECT_TRUE(in.State(n)) << "state " << n;
+      EXPECT_EQ(CountStates(in), 1);
+    }
+    EXPECT_EQ(in.InputStates()[n / 8], 1u << (n % 8));
+    in.KeyUp(keys[n]);
+    in.PollInput();
+    EXPECT_EQ(CountStates(in), 0) << "state " << n;
+  }
+  in.KeyDown('Q');  // unassigned keys and codes outside 1..255 give nothing
+  in.KeyDown(0);
+  in.KeyDown(300);
+  in.KeyDown(-5);
+  in.PollInput();
+  EXPECT_EQ(CountStates(in), 0);
+}
+
+TEST(Input, UpAndDownTogetherAndSecondAssignedKeys) {
+  Input in;
+  in.KeyDown(38);
+  in.KeyDown(40);
+  in.PollInput();
+  EXPECT_TRUE(in.State(stUp));
+  EXPECT_TRUE(in.State(stDown));
+  EXPECT_EQ(in.InputStates()[0], 0b11);
+
+  auto table = in.KeyAssignments();
+  table[stButton10] = {0, 'W', 'E'};  // any of the three keys counts
+  in.SetKeyAssignments(table);
+  in.KeyDown('E');
+  in.PollInput();
+  EXPECT_TRUE(in.State(stButton10));
+  EXPECT_EQ(in.InputStates()[1], 1u << (stButton10 % 8));
+}
+
+TEST(Input, FocusLossEmptiesTheSetAndForgetsHeldKeys) {
+  Input in;
+  in.KeyDown(38);
+  in.KeyDown(32);
+  in.SetTestJoystick(true, 0, 0, 1u);
+  in.PollInput();
+  EXPECT_EQ(CountStates(in), 3);
+  in.SetActive(false);
+  EXPECT_EQ(CountStates(in), 3);  // unchanged until the next poll
+  in.PollInput();
+  EXPECT_EQ(CountStates(in), 0);
+  in.SetActive(true);
+  in.PollInput();
+  // The joystick is read again; the keys' releases went elsewhere, so they are up.
+  EXPECT_TRUE(in.State(stButton1));
+  EXPECT_EQ(CountStates(in), 1);
+}
+
+TEST(Input, RemovedStateComesBackOnlyAfterReleaseAndPress) {
+  Input in;
+  in.KeyDown('A');
+  in.PollInput();
+  in.RemoveState(stButton1);
+  in.PollInput();
+  EXPECT_FALSE(in.State(stButton1));  // still held, but no new press
+  in.KeyUp('A');
+  in.PollInput();
+  EXPECT_FALSE(in.State(stButton1));
+  in.KeyDown('A');
+  in.PollInput();
+  EXPECT_TRUE(in.State(stButton1));
+}
+
+TEST(Input, StickNeedsMoreThanHalfTravelAndMapsAllFourDirections) {
+  EXPECT_EQ(Input::AxisValue(0), 0);
+  EXPECT_EQ(Input::AxisValue(13107), 0);  // 40 %
+  EXPECT_EQ(Input::AxisValue(-13107), 0);
+  EXPECT_EQ(Input::AxisValue(16383), 0);  // exactly at the edge of the dead zone
+  EXPECT_EQ(Input::AxisValue(32767), 1000);
+  EXPECT_EQ(Input::AxisValue(-32768), -1000);
+  EXPECT_NEAR(Input::AxisValue(19660), 200, 1);  // 60 %: a fifth of the live travel
+  EXPECT_NEAR(Input::AxisValue(-19661), -200, 1);
+
+  Input in;
+  struct Case {
+    int x, y, state;
+  } cases[] = {{19660, 0, stRight}, {-19661, 0, stLeft}, {0, -19661, stUp}, {0, 19660, stDown}};
+  for (const Case& c : cases) {
+    in.SetTestJoystick(true, c.x * 4 / 6, c.y * 4 / 6, 0);  // the same push at 40 %
+    in.PollInput();
+    EXPECT_EQ(CountStates(in), 0) << c.state;
+    in.SetTestJoystick(true, c.x, c.y, 0);
+    in.PollInput();
+    EXPECT_TRUE(in.State(c.state)) << c.state;
+    EXPECT_EQ(CountStates(in), 1);
+  }
+}
+
+TEST(Input, JoystickButtonsMapFromButton1AndJoinTheKeyboard) {
+  Input in;
+  in.SetTestJoystick(true, 0, 0, (1u << 0) | (1u << 5) | (1u << 31));
+  in.PollInput();
+  EXPECT_TRUE(in.State(stButton1));
+  EXPECT_TRUE(in.State(stButton1 + 5));
+  EXPECT_TRUE(in.State(stButton32));
+  EXPECT_EQ(CountStates(in), 3);
+
+  // Held on both devices: releasing one keeps the state.
+  in.KeyDown('A');
+  in.SetTestJoystick(true, 0, 0, 1u);
+  in.PollInput();
+  in.SetTestJoystick(true, 0, 0, 0);
+  in.PollInput();
+  EXPECT_TRUE(in.State(stButton1));
+  in.SetTestJoystick(false, 32767, 32767, ~0u);  // unplugged: its reading counts for nothing
+  in.KeyUp('A');
+  in.PollInput();
+  EXPECT_EQ(CountStates(in), 0);
+}
+
+TEST(Input, InitializeWithoutAnyJoystickReadsTheKeyboard) {
+  Input in;
+  in.Initialize();  // no controller on this machine; must not fail
+  in.KeyDown(39);
+  in.PollInput();
+  EXPECT_TRUE(in.State(stRight));
+  in.DevicesChanged();
+  in.PollInput();
+  EXPECT_TRUE(in.State(stRight));
+}
+
+TEST(Keys, SdlKeysTranslateToVirtualKeys) {
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_UP), 38);
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_DOWN), 40);
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_LEFT), 37);
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_RIGHT), 39);
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_a), 65);
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_z), 90);
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_m), 77);
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_0), 48);
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_9), 57);
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_PAGEUP), 33);
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_PAGEDOWN), 34);
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_SPACE), 32);
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_F1), 112);
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_F12), 123);
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_RETURN), 13);
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_KP_ENTER), 13);
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_ESCAPE), 27);
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_RSHIFT), 16);
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_LCTRL), 17);
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_RALT), 18);
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_DELETE), 46);
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_CAPSLOCK), 0);
+  EXPECT_EQ(VirtualKeyFromSdl(SDLK_F13), 0);
+}
+
+}  // namespace
