@@ -1,7 +1,9 @@
 #include "media/input.h"
 
-#include <SDL_keycode.h>
+#include <SDL.h>
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "media/keys.h"
 
@@ -145,6 +147,55 @@ TEST(Input, InitializeWithoutAnyJoystickReadsTheKeyboard) {
   in.DevicesChanged();
   in.PollInput();
   EXPECT_TRUE(in.State(stRight));
+}
+
+// SDL's virtual devices stand in for plugged-in hardware.
+std::vector<int> HeldStates(const Input& in) {
+  std::vector<int> held;
+  for (int n = 0; n < kInputStateCount; ++n)
+    if (in.State(n)) held.push_back(n);
+  return held;
+}
+
+TEST(Input, PluggedControllerAndPlainJoystickAreRead) {
+  Input in;
+  in.Initialize();
+  ASSERT_FALSE(in.HasJoystick());
+  const int pad = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER,
+                                            SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0);
+  ASSERT_GE(pad, 0) << SDL_GetError();
+  ASSERT_TRUE(SDL_IsGameController(pad));
+  in.DevicesChanged();
+  EXPECT_TRUE(in.HasJoystick());
+  SDL_Joystick* j = SDL_JoystickOpen(pad);
+  SDL_JoystickSetVirtualAxis(j, SDL_CONTROLLER_AXIS_LEFTX, 20000);
+  SDL_JoystickSetVirtualButton(j, SDL_CONTROLLER_BUTTON_B, 1);
+  SDL_JoystickSetVirtualButton(j, SDL_CONTROLLER_BUTTON_DPAD_UP, 1);
+  SDL_JoystickUpdate();  // what the window's event pump does
+  in.PollInput();
+  // B is the second button; the d-pad is a direction and also its own button.
+  EXPECT_EQ(HeldStates(in),
+            (std::vector<int>{stUp, stRight, stButton2,
+                              stButton1 + static_cast<int>(SDL_CONTROLLER_BUTTON_DPAD_UP)}));
+  SDL_JoystickClose(j);
+  SDL_JoystickDetachVirtual(pad);
+  in.DevicesChanged();
+  EXPECT_FALSE(in.HasJoystick());
+  in.PollInput();
+  EXPECT_TRUE(HeldStates(in).empty());
+
+  const int stick = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_FLIGHT_STICK, 2, 4, 0);
+  ASSERT_GE(stick, 0) << SDL_GetError();
+  ASSERT_FALSE(SDL_IsGameController(stick));
+  in.DevicesChanged();
+  j = SDL_JoystickOpen(stick);
+  SDL_JoystickSetVirtualAxis(j, 1, -30000);
+  SDL_JoystickSetVirtualButton(j, 3, 1);
+  SDL_JoystickUpdate();
+  in.PollInput();
+  EXPECT_EQ(HeldStates(in), (std::vector<int>{stUp, stButton4}));
+  SDL_JoystickClose(j);
+  SDL_JoystickDetachVirtual(stick);
 }
 
 TEST(Keys, SdlKeysTranslateToVirtualKeys) {
