@@ -24,9 +24,31 @@ enum TInputState {
   stButton8,
   stButton9,
   stButton10,
-  stButton32 = 35
+  stButton11,
+  stButton12,
+  stButton13,
+  stButton14,
+  stButton15,
+  stButton16,
+  stButton17,
+  stButton18,
+  stButton19,
+  stButton20,
+  stButton21,
+  stButton22,
+  stButton23,
+  stButton24,
+  stButton25,
+  stButton26,
+  stButton27,
+  stButton28,
+  stButton29,
+  stButton30,
+  stButton31,
+  stButton32,
 };
-constexpr int kInputStateCount = 36;
+constexpr int kInputStateCount = stButton32 + 1;
+static_assert(kInputStateCount == 36);
 
 // A set of states: state n is bit n % 8 of byte n / 8.
 using InputSet = std::array<std::uint8_t, 5>;

@@ -75,18 +75,19 @@ TEST_F(SoundTest, AtThePlayingLimitTheOldestStartGivesWay) {
 }
 
 TEST_F(SoundTest, LoopedStartRestartsTheOneVoice) {
-  Wave& w = list.Add("helik", true, testwav::Tone(440, 22050, 0.2, 8000));
+  Wave& shortloop = list.Add("vlny", true, testwav::Tone(440, 22050, 0.2, 8000));
+  shortloop.PlayWave();
+  Wave& w = list.Add("helik", true, testwav::Tone(440, 22050, 1.0, 8000));
   w.PlayWave();
-  std::this_thread::sleep_for(350ms);  // longer than the recording: it loops on
-  EXPECT_TRUE(w.Playing());
-  std::this_thread::sleep_for(50ms);
+  std::this_thread::sleep_for(400ms);
+  EXPECT_TRUE(shortloop.Playing());  // past its length: it loops on
   ASSERT_EQ(w.VoiceCount(), 1);
   const int before = w.Voices()[0].position;
+  EXPECT_GT(before, 22050 / 5);
   w.PlayWave();
-  const int after = w.Voices()[0].position;
   EXPECT_EQ(w.VoiceCount(), 1);
   EXPECT_TRUE(w.Playing());
-  EXPECT_LT(after, 22050 / 50) << "before restart: " << before;
+  EXPECT_LT(w.Voices()[0].position, 22050 / 10);  // back at the start, give or take a period
 }
 
 TEST_F(SoundTest, ChangingLoopedStopsButTheSameValueKeepsPlaying) {
@@ -133,6 +134,25 @@ TEST_F(SoundTest, FrequencyAndVolumeReachExtraVoicesAtTheirNextStart) {
   w.SetWaveVolume(300);
   EXPECT_EQ(w.WaveVolume(), 0);
   EXPECT_FLOAT_EQ(w.Voices()[0].gain, 1.0f);
+}
+
+TEST_F(SoundTest, EveryStoredFormatPlaysForItsLength) {
+  struct Format {
+    int channels, bits;
+  } formats[] = {{1, 8}, {2, 8}, {1, 16}, {2, 16}};
+  for (const Format& f : formats) {
+    // 0.25 s of silence; a wrong frame size would change how long it plays.
+    const int rate = 22050;
+    std::vector<std::uint8_t> samples(rate / 4 * f.channels * f.bits / 8, f.bits == 8 ? 0x80 : 0);
+    Wave& w = list.Add("x", false, testwav::Wav(f.channels, rate, f.bits, samples));
+    ASSERT_EQ(w.VoiceCount(), 1) << f.channels << "x" << f.bits;
+    const auto start = std::chrono::steady_clock::now();
+    w.PlayWave();
+    ASSERT_TRUE(WaitUntilSilent(w));
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    EXPECT_GT(took.count(), 0.2) << f.channels << "x" << f.bits;
+    EXPECT_LT(took.count(), 0.45) << f.channels << "x" << f.bits;
+  }
 }
 
 TEST_F(SoundTest, SoundWithoutRecordingDoesNothing) {
