@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "media/keys.h"
@@ -199,29 +200,14 @@ TEST(Input, PluggedControllerAndPlainJoystickAreRead) {
 }
 
 TEST(Keys, SdlKeysTranslateToVirtualKeys) {
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_UP), 38);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_DOWN), 40);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_LEFT), 37);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_RIGHT), 39);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_a), 65);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_z), 90);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_m), 77);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_0), 48);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_9), 57);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_PAGEUP), 33);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_PAGEDOWN), 34);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_SPACE), 32);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_F1), 112);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_F12), 123);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_RETURN), 13);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_KP_ENTER), 13);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_ESCAPE), 27);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_RSHIFT), 16);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_LCTRL), 17);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_RALT), 18);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_DELETE), 46);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_CAPSLOCK), 0);
-  EXPECT_EQ(VirtualKeyFromSdl(SDLK_F13), 0);
+  const std::pair<SDL_Keycode, int> table[] = {
+      {SDLK_UP, 38},     {SDLK_DOWN, 40},    {SDLK_LEFT, 37},     {SDLK_RIGHT, 39},
+      {SDLK_a, 65},      {SDLK_z, 90},       {SDLK_m, 77},        {SDLK_0, 48},
+      {SDLK_9, 57},      {SDLK_PAGEUP, 33},  {SDLK_PAGEDOWN, 34}, {SDLK_SPACE, 32},
+      {SDLK_F1, 112},    {SDLK_F12, 123},    {SDLK_RETURN, 13},   {SDLK_KP_ENTER, 13},
+      {SDLK_ESCAPE, 27}, {SDLK_RSHIFT, 16},  {SDLK_LCTRL, 17},    {SDLK_RALT, 18},
+      {SDLK_DELETE, 46}, {SDLK_CAPSLOCK, 0}, {SDLK_F13, 0}};
+  for (auto [sdl, vk] : table) EXPECT_EQ(VirtualKeyFromSdl(sdl), vk) << SDL_GetKeyName(sdl);
 }
 
 }  // namespace
