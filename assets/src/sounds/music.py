@@ -10,7 +10,7 @@ import subprocess
 import numpy as np
 
 from common import (read_audio, resample, loop_crossfade, level, fade, run,
-                    lp, hp)
+                    limit)
 
 SOUNDFONT_CANDIDATES = ["/usr/share/sounds/sf2/FluidR3_GM.sf2",
                         "/usr/share/soundfonts/FluidR3_GM.sf2"]
@@ -203,16 +203,16 @@ def score_h_menu(seconds):
     back to the start."""
     sc = Score(96, seconds)
     STR, HORN, HARP, BASS, TIMP, FLUTE, DR = 0, 1, 2, 3, 4, 5, 9
-    sc.instrument(STR, 48, 80, 50, 60)
+    sc.instrument(STR, 48, 95, 50, 60)
     sc.instrument(HORN, 60, 110, 70, 50)
-    sc.instrument(HARP, 46, 90, 40, 50)
+    sc.instrument(HARP, 46, 115, 40, 50)
     sc.instrument(BASS, 45, 100, 64, 30)
     sc.instrument(TIMP, 47, 100, 64, 40)
     sc.instrument(FLUTE, 73, 95, 85, 55)
-    sc.setup.append(bytes([0xB9, 7, 90]))
+    sc.setup.append(bytes([0xB9, 7, 115]))
     sc.setup.append(bytes([0xB9, 91, 40]))
     ch = bars("Dm Bb C A  Dm Bb F C Dm Bb Gm A  Bb C Dm F Gm C F A  Dm Bb Gm A")
-    pad(sc, STR, ch, 0, 52)
+    pad(sc, STR, ch, 0, 72)
     arpeggio(sc, HARP, ch, 0, 62)
     bassline(sc, BASS, ch[4:], 4, 78, figure=((0, 1, 0), (1.5, 0.5, 0), (2, 1, 7), (3, 1, 0)))
     bassline(sc, BASS, ch[:4], 0, 60, figure=((0, 2, 0), (2, 2, 7)))
@@ -261,6 +261,7 @@ def h_menu(frames, rate, tmp):
     sc = score_h_menu(hi / RENDER_RATE)
     x = render_loop(sc, hi, tmp)
     y = resample(x, RENDER_RATE, rate, tmp, periodic=True)
+    y = limit(y, 5.0, rate, periodic=True)
     return level(y, -1.5, -14)
 
 
@@ -272,11 +273,11 @@ def score_hudba_hra(seconds):
     the theme again, turning on E back to the start."""
     sc = Score(128, seconds)
     STR, BASS, LEAD, BRASS, PAD, HORN, DR = 0, 1, 2, 3, 4, 5, 9
-    sc.instrument(STR, 48, 75, 44, 40)
-    sc.instrument(BASS, 33, 105, 64, 10)
+    sc.instrument(STR, 48, 100, 44, 40)
+    sc.instrument(BASS, 33, 90, 64, 10)
     sc.instrument(LEAD, 56, 100, 72, 45)
-    sc.instrument(BRASS, 61, 85, 60, 40)
-    sc.instrument(PAD, 89, 70, 64, 60)
+    sc.instrument(BRASS, 61, 105, 60, 40)
+    sc.instrument(PAD, 89, 95, 64, 60)
     sc.instrument(HORN, 60, 100, 56, 50)
     sc.setup.append(bytes([0xB9, 7, 100]))
     sc.setup.append(bytes([0xB9, 91, 25]))
@@ -288,7 +289,7 @@ def score_hudba_hra(seconds):
         base = 60 + root if root < 5 else 48 + root
         tones = [base, base + iv[2], base + 12, base + iv[2]]
         for k in range(8):
-            v = 58 + (10 if k % 2 == 0 else 0) + (6 if i >= 8 else 0)
+            v = 70 + (12 if k % 2 == 0 else 0) + (8 if i >= 8 else 0)
             sc.note(STR, i * 4 + k * 0.5, 0.35, tones[k % 4], v)
     # bass: driving eighths with octave jumps
     fig = tuple((k * 0.5, 0.45, 12 if k in (2, 6) else 0) for k in range(8))
@@ -329,22 +330,22 @@ def score_hudba_hra(seconds):
                 sc.note(DR, t0 + k * 0.5, 0.25, 42, 60 if k % 2 == 0 else 45)
         if sec == 2:
             for k in range(4):
-                sc.note(DR, t0 + k, 0.25, 36, 95)
+                sc.note(DR, t0 + k, 0.25, 36, 80)
         else:
-            sc.note(DR, t0, 0.25, 36, 100)
-            sc.note(DR, t0 + 2, 0.25, 36, 90)
+            sc.note(DR, t0, 0.25, 36, 85)
+            sc.note(DR, t0 + 2, 0.25, 36, 76)
             if sec > 0:
                 sc.note(DR, t0 + 2.5, 0.25, 36, 70)
         if b >= 4:
-            sc.note(DR, t0 + 1, 0.25, 38, 90)
+            sc.note(DR, t0 + 1, 0.25, 38, 80)
             if b % 8 != 7:
-                sc.note(DR, t0 + 3, 0.25, 38, 90)
+                sc.note(DR, t0 + 3, 0.25, 38, 80)
         if b % 8 == 7:   # fill
             for k, (d, v) in enumerate(((38, 80), (38, 70), (48, 85), (47, 85),
                                         (45, 90), (43, 95), (41, 100), (38, 105))):
                 sc.note(DR, t0 + 2 + k * 0.25, 0.25, d, v)
         if b % 8 == 0:
-            sc.note(DR, t0, 2, 49, 90 if b else 80)
+            sc.note(DR, t0, 2, 49, 72)
     return sc
 
 
@@ -352,6 +353,7 @@ def hudba_hra(frames, rate, tmp):
     assert rate == RENDER_RATE
     sc = score_hudba_hra(frames / RENDER_RATE)
     x = render_loop(sc, frames, tmp)
+    x = limit(x, 6.0, rate, periodic=True)
     return level(x, -1.5, -15)
 
 
@@ -363,8 +365,8 @@ def score_fanfara():
     sc = Score(36, 18.0)       # 120 beats a minute
     TR1, TR2, TBN, HRN, TUBA, TIMP, DR = 0, 1, 2, 3, 4, 5, 9
     sc.instrument(TR1, 56, 115, 70, 45)
-    sc.instrument(TR2, 56, 100, 58, 45)
-    sc.instrument(TBN, 57, 100, 50, 45)
+    sc.instrument(TR2, 56, 108, 58, 45)
+    sc.instrument(TBN, 57, 78, 50, 45)
     sc.instrument(HRN, 60, 95, 80, 50)
     sc.instrument(TUBA, 58, 100, 64, 35)
     sc.instrument(TIMP, 47, 105, 64, 40)
@@ -420,6 +422,7 @@ def fanfara(frames, rate, tmp):
     m = min(frames, len(y))
     out[:m] = y[:m]
     out = fade(out, 0.005, 1.2, sr=rate)
+    out = limit(out, 4.0, rate)
     return level(out, -1.5, -15)
 
 
@@ -472,6 +475,7 @@ def drama(frames, rate, tmp):
     m = min(frames, len(y))
     out[:m] = y[:m]
     out = fade(out, 0.003, 0.8, sr=GAME_RATE_DRAMA)
+    out = limit(out, 4.0, GAME_RATE_DRAMA)
     return level(out, -1.5, -14)
 
 
