@@ -12,7 +12,7 @@ import numpy as np
 from common import (SR, rng, lp, hp, bp, reson, pnoise, cfilter, cconv,
                     m_lp, m_hp, m_bp, m_peak, m_pink, m_brown, env_ad, fade,
                     place, periodic_lfo, reverb_ir, add_reverb, level,
-                    softclip, read_audio, run)
+                    softclip, read_audio, run, limit)
 
 
 # ------------------------------------------------------------ rotor loops
@@ -52,7 +52,7 @@ def helik(n, tmp):
         k = max(1, round(freq * T))
         return a * np.sin(2 * np.pi * k * t / T + r.uniform(0, 6.28))
     hum = tone(86, 0.10) + tone(172, 0.05) + tone(258, 0.035) + tone(430, 0.02)
-    whine = (tone(1120, 0.022) + tone(1127, 0.018) + tone(2240, 0.008)) * (0.85 + 0.15 * puls)
+    whine = (tone(1120, 0.035) + tone(1127, 0.028) + tone(2240, 0.012)) * (0.85 + 0.15 * puls)
     cabin = pnoise(n, r, m_pink(), m_lp(1400, 2), m_hp(60, 1)) * 0.16 * (0.75 + 0.5 * puls)
     rumble = pnoise(n, r, m_lp(110, 2), m_hp(25, 2)) * 0.22
     out = out + hum + whine + cabin + rumble
@@ -364,18 +364,20 @@ def kasel(n, tmp):
         m = int(dur * SR)
         t = np.arange(m) / SR
         env = env_ad(m, 0.008, dur / 4)
-        breath = r.standard_normal(m) * env
+        breath = r.standard_normal(m) * env_ad(m, 0.006, dur / 3.5)
         f0 = f0s * (1.2 - 0.35 * t / dur)
-        voiced = _glottal(f0, r=r, jitter=0.04, shimmer=0.3) * 40 * env_ad(m, 0.02, dur / 5)
-        src = breath * 0.6 + voiced
-        vt = _formants(src, ((520, 160, 1.0), (1250, 220, 0.7), (2450, 300, 0.4), (3400, 400, 0.2)))
-        click = hp(r.standard_normal(m), 1500, 2) * env_ad(m, 0.0005, 0.004) * 0.5
+        voiced = _glottal(f0, r=r, jitter=0.06, shimmer=0.4) * 14 * env_ad(m, 0.01, dur / 7)
+        src = breath * 1.4 + voiced
+        vt = _formants(src, ((560, 260, 1.0), (1350, 320, 0.9), (2500, 400, 0.6), (3500, 500, 0.35)))
+        vt += bp(breath, 2000, 6000, 1) * 0.15
+        click = bp(r.standard_normal(m), 400, 3000, 1) * env_ad(m, 0.0008, 0.006) * 0.12
         ev = vt / (np.max(np.abs(vt)) + 1e-9) + click
         ev = softclip(ev * 1.5, 1.2)
         place(out, ev * amp, int(start * SR))
     out = hp(out, 120, 2)
     out = add_reverb(out, reverb_ir(0.4, r, lp_hz=3500), 0.12)
     out = fade(out, 0.0, 0.03)
+    out = limit(out, 3.0)
     return level(out, -1.5, -16)
 
 
@@ -386,8 +388,9 @@ def mrtvy(n, tmp):
     T = n / SR
     f0 = 330 + 140 * np.exp(-t / 0.09) - 130 * (t / T) ** 1.5
     f0 *= 1 + 0.025 * np.sin(2 * np.pi * 6.3 * t)
-    src = _glottal(f0, r=r, jitter=0.02, shimmer=0.15) * 60
-    src += r.standard_normal(n) * 0.25 * env_ad(n, 0.01, 0.3)
+    src = _glottal(f0, r=r, jitter=0.035, shimmer=0.3) * 60
+    src += _glottal(f0 / 2, r=r, jitter=0.05, shimmer=0.5) * 12   # vocal fry
+    src += r.standard_normal(n) * 0.9 * (0.4 + 0.6 * t / T)
     fs = ((880, 110, 1.0), (1350, 140, 0.55), (2750, 220, 0.35), (3700, 300, 0.15))
     v = _formants(src, fs)
     env = np.clip(t / 0.03, 0, 1) * np.clip((T - t) / 0.35, 0, 1) ** 1.5
@@ -400,23 +403,36 @@ def mrtvy(n, tmp):
 
 
 def hlas(n, tmp):
-    """'Pomoc!' called by a person in distress: espeak-ng, pitched up and
-    shouted, then band-limited, slightly driven and given a little space."""
+    """'Pomozte mi!' called by a person in distress: espeak-ng, pitched up
+    as in a shout, with breath noise following the voice, a slight pitch
+    drift, light drive and doubling, band-limited and given a little space."""
+    r = rng(505)
     raw = os.path.join(tmp, "hlas_raw.wav")
+    dry = os.path.join(tmp, "hlas_dry.wav")
     proc = os.path.join(tmp, "hlas_proc.wav")
-    run(["espeak-ng", "-v", "cs+m3", "-s", "150", "-p", "78", "-a", "180",
-         "-w", raw, "Pomoc!"])
-    run(["sox", "-R", raw, proc, "silence", "1", "0.01", "0.5%", "reverse",
-         "silence", "1", "0.01", "0.5%", "reverse",
-         "highpass", "280", "lowpass", "3800", "overdrive", "6", "8",
-         "chorus", "0.7", "0.8", "30", "0.3", "0.3", "2", "-t",
-         "gain", "-n", "-3", "pad", "0.03", "0.5",
-         "reverb", "25", "50", "40", "100", "8", "rate", "-v", str(SR)])
-    x = read_audio(proc, SR, 1)
+    run(["espeak-ng", "-v", "cs+m3", "-s", "165", "-p", "82", "-a", "120",
+         "-w", raw, "Pomozte mi!"])
+    run(["sox", "-R", raw, dry, "gain", "-6", "silence", "1", "0.01", "0.5%",
+         "reverse", "silence", "1", "0.01", "0.5%", "reverse",
+         "pad", "0", "0.3", "bend", "0.05,40,0.15", "0.1,-60,0.25", "rate", "-v", str(SR)])
+    x = read_audio(dry, SR, 1)
+    env = lp(np.abs(x), 25, 2)
+    breath = bp(r.standard_normal(len(x)), 900, 5000, 2) * env * 0.9
+    x = x / np.max(np.abs(x)) + breath / np.max(np.abs(x))
+    mid = os.path.join(tmp, "hlas_mid.f32")
+    np.asarray(x / np.max(np.abs(x)) * 0.5, dtype="<f4").tofile(mid)
+    run(["sox", "-R", "-t", "raw", "-e", "floating-point", "-b", "32", "-c", "1",
+         "-r", str(SR), mid, proc,
+         "highpass", "300", "lowpass", "3600", "overdrive", "5", "10",
+         "chorus", "0.7", "0.8", "25", "0.35", "0.4", "2", "-t",
+         "gain", "-n", "-6", "pad", "0.02", "0.4",
+         "reverb", "30", "50", "50", "100", "10"])
+    y = read_audio(proc, SR, 1)
     out = np.zeros(n)
-    m = min(n, len(x))
-    out[:m] = x[:m]
-    out = fade(out, 0.0, 0.08)
+    m = min(n, len(y))
+    out[:m] = y[:m]
+    out = fade(out, 0.0, 0.1)
+    out = limit(out, 4.0)
     return level(out, -1.5, -14)
 
 
@@ -429,7 +445,7 @@ def storm(n, tmp):
     t = np.arange(n) / SR
     T = n / SR
     swell = np.clip(t / 1.2, 0, 1) * np.clip((T - t) / 1.8, 0, 1)
-    rain = hp(r.standard_normal(n), 1800, 2) * 0.25
+    rain = bp(r.standard_normal(n), 1500, 6500, 2) * 0.15
     rain *= 0.7 + 0.3 * lp(np.abs(r.standard_normal(n)), 40, 1) * 2
     drops = np.zeros(n)
     for _ in range(int(300 * T)):
