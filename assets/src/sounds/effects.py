@@ -84,7 +84,7 @@ def cizivrtulnik(n, tmp):
     roar = pnoise(n, r, m_pink(), m_bp(80, 1200, 2)) * 0.16
     out = out + whine + tail + roar
     out = cfilter(out, m_lp(4200, 2))
-    return level(out, -1.5, -16)
+    return level(out, -1.5, -18)
 
 
 # ------------------------------------------------------------ ambiences
@@ -120,7 +120,7 @@ def tamrox(n, tmp):
         howl += band * w
     howl *= 0.45 * gust
     out = rumble + body + hiss + howl
-    return level(out, -1.5, -15)
+    return level(out, -1.5, -17)
 
 
 def ohen(n, tmp):
@@ -190,6 +190,7 @@ def kroky(n, tmp):
             place(out, a * (ev + toe_ev), pos, wrap=True)
     ir = reverb_ir(0.35, r, lp_hz=3500)
     out = out + 0.25 * cconv(out, ir)
+    out = limit(out, 4.0, periodic=True)
     return level(out, -1.5, -20)
 
 
@@ -252,7 +253,7 @@ def vytah(n, tmp):
     out = lp(out, 6000, 2)
     out = add_reverb(out, reverb_ir(0.3, r, lp_hz=4000), 0.15)
     out = fade(out, 0.01, 0.05)
-    return level(out, -1.5, -18)
+    return level(out, -1.5, -20)
 
 
 def vybuch(n, tmp):
