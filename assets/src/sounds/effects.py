@@ -5,7 +5,6 @@ Loops are built one period at a time with circular filters and events that
 wrap around the loop point, so that they join end to start without a seam.
 """
 import os
-import subprocess
 
 import numpy as np
 

@@ -5,8 +5,6 @@ Melodies are strings of "pitch/beats" tokens ("r" is a rest), chords are
 named per bar; accompaniment figures are generated from the chords.
 """
 import os
-import subprocess
-
 import numpy as np
 
 from common import (read_audio, resample, loop_crossfade, level, fade, run,
@@ -113,7 +111,7 @@ class Score:
 
 
 def soundfont():
-    for p in SOUNDFONT_CANDIDATES:
+    for p in [os.environ.get("SOUNDFONT", "")] + SOUNDFONT_CANDIDATES:
         if os.path.exists(p):
             return p
     raise SystemExit("General MIDI sound font FluidR3_GM.sf2 not found")
