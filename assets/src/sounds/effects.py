@@ -91,7 +91,7 @@ def cizivrtulnik(n, tmp):
 def vlny(n, tmp):
     """The sea seen from above: steady surf with one slow swell per loop."""
     r = rng(404)
-    swell = periodic_lfo(n, r, [1], 0.35) * periodic_lfo(n, r, [2, 3], 0.12)
+    swell = periodic_lfo(n, r, [1], 0.18) * periodic_lfo(n, r, [2, 3, 5], 0.1)
     wash_env = np.roll(swell, n // 3)
     body = pnoise(n, r, m_pink(), m_lp(1800, 2), m_hp(70, 2)) * swell
     wash = pnoise(n, r, m_bp(1500, 5500, 2)) * 0.35 * wash_env ** 2
