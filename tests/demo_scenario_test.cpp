@@ -22,7 +22,7 @@ TEST(DemoScenario, EscapeEndsTheIntroAndTheMouseHighlightsNewGame) {
   EXPECT_EQ(run.ticks[9]["intro_tick"], 10);
   EXPECT_EQ(run.ticks[10]["intro_running"], 0);
   EXPECT_EQ(run.ticks[10]["in_menu"], 1);
-  EXPECT_EQ(run.ticks[11]["menu_item"], 20);
+  EXPECT_EQ(run.ticks[11]["menu_item"], 0);  // the mouse has not moved: no band
   EXPECT_EQ(run.ticks[12]["menu_item"], 21);  // mouse_y 100 lies in the band of nhra
   EXPECT_EQ(run.ticks[12]["mouse_y"], 100);
   EXPECT_EQ(run.ticks[19]["tick"], 19);
