@@ -4,11 +4,12 @@
 #include "media/image_list.h"
 namespace media {
 struct PictureCollectionItem::PreparedImage {};
+// Without pictures only the stored pattern sizes are known.
 int PictureCollectionItem::ImageWidth() const {
-  return 0;
+  return PatternWidth > 0 ? PatternWidth : 0;
 }
 int PictureCollectionItem::ImageHeight() const {
-  return 0;
+  return PatternHeight > 0 ? PatternHeight : 0;
 }
 void PictureCollectionItem::Prepare() {}
 const Surface* PictureCollectionItem::Prepared() const {
@@ -25,10 +26,10 @@ void ImageList::Initialize() {
 }
 void ImageList::DrawImage(Surface&, int, int, int) const {}
 void ImageList::DrawRotated(Surface&, int, int, int, int, int, double, double, int, int) const {}
-int ImageList::ImageWidth(int) const {
-  return 0;
+int ImageList::ImageWidth(int index) const {
+  return index >= 0 && index < Count() ? items_[index].ImageWidth() : 0;
 }
-int ImageList::ImageHeight(int) const {
-  return 0;
+int ImageList::ImageHeight(int index) const {
+  return index >= 0 && index < Count() ? items_[index].ImageHeight() : 0;
 }
 }  // namespace media
