@@ -80,20 +80,6 @@ TEST_F(LandingTest, BasePadNeedsTheLandingBoxAndAHeadingDownTheScreen) {
   EXPECT_EQ(g->Wave(18).WaveVolume(), -7000);
 }
 
-TEST_F(LandingTest, FuelPadLandingBox) {
-  heli::WorldObject& pad = PlaceObject(*g, 1, 17, -50, -60);  // box (-50, -20)..(47, 22)
-  g->altitude = 5;
-  g->heading = 128;
-  Pads();
-  EXPECT_EQ(pad.landed_ok, 1);
-  EXPECT_EQ(g->crashed, 0);
-  pad.y = -22;  // box bottom now at 0
-  Pads();
-  EXPECT_EQ(pad.landed_ok, 0);
-  EXPECT_EQ(g->crashed, 1);
-  EXPECT_EQ(g->Wave(18).WaveVolume(), -700);
-}
-
 TEST_F(LandingTest, FuelBuildingMustBeOverflownAtFifteen) {
   PlaceObject(*g, 2, 20, -50, -50, 1);
   g->altitude = 14;
@@ -226,20 +212,6 @@ TEST_F(HazardTest, BoatBeyondTheLimitLosesTheHelicopterWhilePeopleAreLeft) {
   g->object_count = 4;  // no scenery, no hazards
   Hazards();
   EXPECT_EQ(g->crashed, 0);
-}
-
-TEST_F(HazardTest, BoatEngineFadesWithDistance) {
-  g->level = 6;
-  g->level6_volume = -7000;
-  Scenery(5, 700, -50);
-  Hazards();
-  EXPECT_EQ(g->level6_volume, -6850);
-  Hazards(50);
-  EXPECT_EQ(g->level6_volume, -600);
-  EXPECT_EQ(g->Wave(15).WaveVolume(), -600);
-  g->objects.At(5).x = 801;
-  Hazards();
-  EXPECT_EQ(g->level6_volume, -630);
 }
 
 TEST_F(HazardTest, BoatShootsAtAHelicopterHangingOverIt) {
