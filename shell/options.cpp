@@ -75,6 +75,15 @@ const std::vector<OptionSpec>& Specs() {
        [](Options& o, const std::string& v) {
          return ParseNumber<int>(v, o.tick_rate, 1, 1000) ? std::string() : "1 to 1000";
        }},
+      {"--level", "N",
+       "start a new game at level N (1 to 9) straight into play, without the intro; "
+       "the save file is not touched",
+       [](Options& o, const std::string& v) {
+         int n = 0;
+         if (!ParseNumber<int>(v, n, 1, 9)) return std::string("1 to 9");
+         o.level = n;
+         return std::string();
+       }},
       {"--screenshot", "FILE.png", "write the last presented frame as a PNG on exit",
        [](Options& o, const std::string& v) {
          o.screenshot = v;

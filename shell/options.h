@@ -17,6 +17,8 @@ struct Options {
   std::optional<std::uint32_t> seed;
   int tick_rate = 60;
   std::string screenshot;
+  // Start a new game at this level, straight into play (1 .. 9); none = the intro.
+  std::optional<int> level;
 };
 
 struct ParseResult {

@@ -9,6 +9,7 @@
 #include "media/png_writer.h"
 #include "shell/commands.h"
 #include "shell/form.h"
+#include "shell/level_flow.h"
 #include "shell/main_window.h"
 #include "shell/timers.h"
 
@@ -68,6 +69,8 @@ int RunProgram(const Options& options) {
     return 1;
   }
   create(g);
+  // A level that cannot start leaves the menu, which says why; the run goes on.
+  if (options.level) StartAtLevel(g, *options.level);
 
   TickClock clock(options.tick_rate);
   EventRouter router(g);
