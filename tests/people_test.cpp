@@ -252,6 +252,7 @@ TEST_F(UnloadTest, FourAboardTakeFourTripsOneDeliveryEach) {
     }
   }
   ASSERT_EQ(deliveries.size(), 4u);
+  EXPECT_EQ(deliveries[0], 137);  // the stretcher is back when the trip timer shows 20
   for (std::size_t i = 1; i < deliveries.size(); ++i)
     EXPECT_EQ(deliveries[i] - deliveries[i - 1], 165);  // one stretcher trip
   EXPECT_EQ(unloading_before, (std::vector<int>{1, 1, 1, 1}));
