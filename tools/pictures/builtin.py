@@ -244,7 +244,27 @@ def finish(item, img):
         else:
             fill = key_rgb
         rgb[mask] = fill
+        if jpeg:
+            rgb = settle_jpeg(rgb, mask, key_rgb, item["quality"])
     return rgb.clip(0, 255).astype(np.uint8), (mask if keyed else None)
+
+
+def settle_jpeg(rgb, mask, key_rgb, quality):
+    """JPEG coding moves colours a little at sharp edges: correct the source where a
+    decoded pixel lands on the wrong side of the key, until none does."""
+    key = reduce565(*key_rgb)
+    target = rgb.copy()
+    for _ in range(8):
+        dec = jpeg_roundtrip(rgb.clip(0, 255).astype(np.uint8), quality)
+        is_key = reduce565(dec[..., 0], dec[..., 1], dec[..., 2]) == key
+        bad_key = mask & ~is_key          # meant transparent, decoded visible
+        bad_vis = ~mask & is_key          # meant visible, decoded as the key
+        if not bad_key.any() and not bad_vis.any():
+            break
+        rgb[bad_key] = (rgb[bad_key] - (dec[bad_key] - target[bad_key])).clip(0, 255)
+        g = rgb[..., 1]
+        rgb[..., 1] = np.where(bad_vis, np.where(g >= 128, g - 10, g + 10), g).clip(0, 255)
+    return rgb
 
 
 def build_list(name, work):
