@@ -1,0 +1,11 @@
+#include "shell/level_flow.h"
+
+#include "shell/form.h"
+
+namespace heli {
+
+void StartLevel(TForm1&) {}
+
+void CrashTick(TForm1&) {}
+
+}  // namespace heli
