@@ -38,7 +38,7 @@ def scene(lit):
         <feColorMatrix type="matrix" values="0 0 0 0 0.95  0 0 0 0 0.72  0 0 0 0 0.55  0 0 0 2.2 -1.25"/>
       </filter>
       <filter id="soft"><feGaussianBlur stdDeviation="6"/></filter>
-      <filter id="glow" x="-20%" y="-40%" width="140%" height="180%"><feGaussianBlur stdDeviation="4"/></filter>
+      <filter id="glow" x="-20%" y="-40%" width="140%" height="180%"><feGaussianBlur stdDeviation="2.5"/></filter>
       <linearGradient id="plain" x1="0" y1="0" x2="0" y2="1">
         <stop offset="0" stop-color="#3d5f86"/><stop offset="0.5" stop-color="#24405f"/>
         <stop offset="1" stop-color="#182c44"/></linearGradient>
@@ -88,7 +88,7 @@ def button(caption, x, y, w, h, lit):
     text = "#fff5c0" if lit else "#eef3f8"
     s = ""
     if lit:
-        s += (f'<rect x="{bx - 2}" y="{by - 2}" width="{bw + 4}" height="{bh + 4}" rx="14" fill="#ffb040" '
+        s += (f'<rect x="{bx + 1}" y="{by + 1}" width="{bw - 2}" height="{bh - 2}" rx="12" fill="#ffb040" '
               'opacity="0.8" filter="url(#glow)"/>')
     s += (f'<rect x="{bx + 3}" y="{by + 4}" width="{bw}" height="{bh}" rx="12" fill="#000000" opacity="0.45"/>'
           f'<rect x="{bx}" y="{by}" width="{bw}" height="{bh}" rx="12" fill="{fill}" stroke="#0b1320" stroke-width="2"/>'
