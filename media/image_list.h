@@ -1,5 +1,5 @@
 #pragma once
-// Image lists and sprite drawing (Part 5.2): TDXImageList with its
+// Image lists and sprite drawing: TDXImageList with its
 // TPictureCollection of TPictureCollectionItem, prepared as RGB565 surfaces and
 // drawn by DrawImage (a clipped, colour-keyed 1:1 copy) and DrawRotated (scaled,
 // rotated and optionally blended, in software).

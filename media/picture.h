@@ -1,5 +1,5 @@
 #pragma once
-// The stored picture format of the image lists (Part 5.2): a length-prefixed class
+// The stored picture format of the image lists: a length-prefixed class
 // name followed by that class's data.
 //   "TDIB":       a device-independent bitmap without the 14-byte file header: the
 //                 40-byte BITMAPINFOHEADER, its colour table (1, 4, 8 bits per pixel)
