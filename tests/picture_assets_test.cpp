@@ -154,7 +154,9 @@ void CheckCatalogue(const std::string& name, const std::vector<Entry>& want) {
     EXPECT_EQ(item.Picture.width, e.width);
     EXPECT_EQ(item.Picture.height, e.height);
     EXPECT_EQ(item.Picture.bits, e.bits);
-    if (e.kind == D) EXPECT_EQ(item.Picture.bitfields, e.bitfields);
+    if (e.kind == D) {
+      EXPECT_EQ(item.Picture.bitfields, e.bitfields);
+    }
     const media::Surface* s = item.Prepared();
     ASSERT_NE(s, nullptr);
     EXPECT_EQ(s->Width(), e.width);
@@ -227,7 +229,9 @@ void CheckKeys(const std::string& name, const std::vector<Entry>& catalogue) {
     long keyed = 0;
     for (auto m : mask) keyed += m;
     const auto it = masks.find(e.index);
-    if (e.transparent) ASSERT_NE(it, masks.end()) << "a keyed picture needs its intended mask";
+    if (e.transparent) {
+      ASSERT_NE(it, masks.end()) << "a keyed picture needs its intended mask";
+    }
     if (it == masks.end()) continue;  // drawn opaque: its key is never used
     EXPECT_EQ(keyed, it->second.count);
     EXPECT_EQ(Fnv1a64(mask), it->second.hash) << "the key covers a different area than intended";

@@ -208,10 +208,10 @@ def load_generators(folder):
     sys.path.insert(0, HERE)
     for fn in sorted(os.listdir(folder)):
         if fn.endswith(".py"):
-            spec = importlib.util.spec_from_file_location(
+            module_spec = importlib.util.spec_from_file_location(
                 f"pictures_{os.path.basename(folder)}_{fn[:-3]}", os.path.join(folder, fn))
-            mod = importlib.util.module_from_spec(spec)
-            spec.loader.exec_module(mod)
+            mod = importlib.util.module_from_spec(module_spec)
+            module_spec.loader.exec_module(mod)
             for stem, fun in getattr(mod, "PICTURES", {}).items():
                 if stem in table:
                     raise SystemExit(f"{stem} made by two generators")
