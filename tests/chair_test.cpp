@@ -137,19 +137,25 @@ TEST(Chair, CableAndWarningAreDrawnOnTheFrame) {
   media::Surface& back = g->DXDraw.BackSurface();
   ASSERT_TRUE(back.Valid());
   const media::Pixel white = media::ReduceColor(media::clWhite);
+  const media::Pixel black = media::ReduceColor(media::clBlack);
   const media::Pixel red = media::ReduceColor(media::clRed);
 
   back.Fill(white);
   heli::ChairTick(*g);  // at rest: the cable is drawn anyway, no warning
-  // From the helicopter's centre, shifted by the altitude, towards the chair.
-  EXPECT_EQ(back.At(350 - 25, 280 + 25), media::ReduceColor(media::clBlack));
+  // From the helicopter's centre, shifted by the altitude, towards the chair
+  // (chair_x = 11); the end point itself is left out.
+  EXPECT_EQ(back.At(350 - 25, 280 + 25), black);
+  EXPECT_EQ(back.At(350 - 25 + 10, 280 + 25 + 2), black);
+  EXPECT_EQ(back.At(350 - 25 + 11, 280 + 25 + 2), white);
   EXPECT_EQ(back.At(350 - 25, 280 + 24), white);
   EXPECT_EQ(CountPixels(back, 230, 35, 560, 70, red), 0);
 
+  // The warning shows as soon as the chair is out, before it is visible.
   back.Fill(white);
   heli::ChairKey(*g);
   heli::ChairTick(*g);
   EXPECT_GT(CountPixels(back, 230, 35, 560, 70, red), 50);
+  EXPECT_GT(CountPixels(back, 230, 35, 560, 70, black), 50);
 }
 
 }  // namespace

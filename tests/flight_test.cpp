@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "levels/layout.h"
+#include "shell/main_window.h"
 #include "tests/test_game.h"
 
 namespace {
@@ -341,6 +343,49 @@ TEST(RotorWash, SpraySizeCyclesOnlyWithAFastRotor) {
   EXPECT_EQ(g->spray_size, 120);
   heli::DrawRotorWash(*g);
   EXPECT_EQ(g->spray_size, 80);
+}
+
+// Whole play ticks, for the order in which the flight steps meet.
+std::unique_ptr<TForm1> LevelOne() {
+  auto g = Playing();
+  g->level = 1;
+  heli::LayoutLevel(*g);
+  return g;
+}
+
+TEST(PlayTickFlight, TheScrollOfOneTickMovesTheWorldOnTheNext) {
+  auto g = LevelOne();
+  const int tile_y = g->tiles.At(1).y;
+  const int pad_y = g->objects.At(1).y;
+  Hold(*g, kFaster);
+  heli::Timer1Timer(*g);
+  EXPECT_EQ(g->speed, 1);
+  EXPECT_EQ(g->scroll_dy, 1);  // heading 128: flying down the screen
+  EXPECT_EQ(g->tiles.At(1).y, tile_y);
+  EXPECT_FLOAT_EQ(g->map_y, 0.01f);
+  heli::Timer1Timer(*g);
+  EXPECT_EQ(g->tiles.At(1).y, tile_y - 1);
+  EXPECT_EQ(g->objects.At(1).y, pad_y - 1);
+  EXPECT_EQ(g->speed, 2);
+  EXPECT_FLOAT_EQ(g->map_y, 0.03f);
+}
+
+TEST(PlayTickFlight, AVortexTurnAndThePlayersTurnAddUp) {
+  auto g = LevelOne();
+  g->vortices[0].mx = 0;
+  g->vortices[0].my = 0;
+  Hold(*g, kRight);
+  // The vortex draws first in the tick: pick a draw that turns right, no pull down.
+  for (heli::u32 seed = 1;; ++seed) {
+    g->RandSeed = seed;
+    const int d = g->random(250);
+    g->RandSeed = seed;
+    if (d >= 101 && d <= 200) break;
+  }
+  heli::Timer1Timer(*g);
+  EXPECT_EQ(g->heading, 128 + 3 * 3 + 2);
+  EXPECT_EQ(g->altitude, 25);
+  EXPECT_EQ(g->vortex_warning, 1);
 }
 
 }  // namespace
