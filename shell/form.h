@@ -36,6 +36,9 @@ struct TForm1 : GameState {
 
   // Closing the window ends the program (the menu's konec, or the platform).
   bool closed = false;
+  // Why the last level start failed (a level picture file that could not be
+  // read); the menu shows it until a level starts.
+  std::string level_error;
 
   media::Wave& Wave(int index) { return DXWaveList1.Items(index); }
 };
