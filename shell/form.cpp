@@ -151,7 +151,7 @@ void LoadForm(TForm1& f, const FormOptions& options) {
   f.poz.Initialize();
 
   LoadWaves(f);
-  if (!f.DXSound1.Initialize(options.sound))
+  if (!f.DXSound1.Initialize(options.sound) && options.sound)
     std::cerr << "heli-rescue: sound is off: " << f.DXSound1.Status() << "\n";
   f.DXWaveList1.Attach(f.DXSound1);
 
