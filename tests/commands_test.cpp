@@ -18,6 +18,8 @@ TEST(Escape, ClosesTheHelpPictureOrTheMapBeforeItOpensTheMenu) {
     EnterPlay(*g);
     g->help_shown = shown == 0;
     g->map_shown = shown == 1;
+    heli::down(*g, 112);  // only Escape acts here; F1 and M are read by the tick
+    EXPECT_EQ(g->help_shown + g->map_shown, 1);
     heli::down(*g, heli::VK_ESCAPE);
     EXPECT_EQ(g->help_shown, 0);
     EXPECT_EQ(g->map_shown, 0);
@@ -33,15 +35,6 @@ TEST(Escape, ClosesTheHelpPictureOrTheMapBeforeItOpensTheMenu) {
     EXPECT_EQ(g->Wave(21).Stops(), 1);
     EXPECT_EQ(g->in_menu, 1);
   }
-}
-
-TEST(Escape, OtherKeysAreIgnored) {
-  auto g = NewGame();
-  EnterPlay(*g);
-  g->help_shown = 1;
-  for (std::uint16_t key : {13, 32, 112, 77, 0, 0xffff}) heli::down(*g, key);
-  EXPECT_EQ(g->help_shown, 1);
-  EXPECT_EQ(g->in_menu, 0);
 }
 
 TEST(Escape, OnTheLevelStartScreenStartsPlayWithTheClockOfTimedLevels) {
@@ -84,21 +77,6 @@ TEST(Click, DoesNothingOutsideTheMenu) {
     EXPECT_EQ(g->game_started, 0);
     EXPECT_FALSE(g->spodni_menu.Visible);
   }
-}
-
-TEST(MouseMove, IsRecordedInEveryState) {
-  auto g = NewGame();
-  heli::m_move(*g, 11, 22);  // intro
-  EXPECT_EQ(g->mouse_x, 11);
-  EXPECT_EQ(g->mouse_y, 22);
-  heli::down(*g, heli::VK_ESCAPE);
-  heli::m_move(*g, 799, 599);  // menu
-  EXPECT_EQ(g->mouse_x, 799);
-  EXPECT_EQ(g->mouse_y, 599);
-  EnterPlay(*g);
-  heli::m_move(*g, -3, 700);  // play
-  EXPECT_EQ(g->mouse_x, -3);
-  EXPECT_EQ(g->mouse_y, 700);
 }
 
 }  // namespace

@@ -71,7 +71,7 @@ TEST(SaveFile, HoldsTheLevelAsItsOneByte) {
   EXPECT_EQ(s.load_failed, 0);
 }
 
-TEST(SaveFile, ASaveThatCannotBeWrittenSaysSo) {
+TEST(SaveFile, ASaveThatCannotBeWrittenFailsAndLoadsNothing) {
   WorkFolder work;
   std::filesystem::create_directory(heli::kSaveFileName);
   heli::GameState s;
