@@ -14,9 +14,9 @@ struct KeyName {
   int code;
 };
 
-constexpr KeyName kKeys[] = {{"Up", 38},    {"Down", 40},     {"Left", 37}, {"Right", 39},
-                             {"A", 65},     {"Z", 90},        {"PageUp", 33}, {"PageDown", 34},
-                             {"Space", 32}, {"F1", 112},      {"M", 77},    {"I", 73},
+constexpr KeyName kKeys[] = {{"Up", 38},    {"Down", 40},  {"Left", 37},   {"Right", 39},
+                             {"A", 65},     {"Z", 90},     {"PageUp", 33}, {"PageDown", 34},
+                             {"Space", 32}, {"F1", 112},   {"M", 77},      {"I", 73},
                              {"Enter", 13}, {"Escape", 27}};
 
 std::vector<std::string_view> Words(std::string_view line) {
@@ -51,7 +51,9 @@ const char* DemoKeyName(int virtual_key) {
   return nullptr;
 }
 
-bool DemoHoldable(int virtual_key) { return virtual_key != 27 && DemoKeyName(virtual_key); }
+bool DemoHoldable(int virtual_key) {
+  return virtual_key != 27 && DemoKeyName(virtual_key);
+}
 
 Demo ParseDemo(std::string_view text, const std::string& file_name) {
   Demo demo;
@@ -75,7 +77,8 @@ Demo ParseDemo(std::string_view text, const std::string& file_name) {
       continue;
     }
     if (!header) {
-      if (w.size() != 2 || w[0] != "heli-demo") fail("not a demo: the first line must be 'heli-demo 1'");
+      if (w.size() != 2 || w[0] != "heli-demo")
+        fail("not a demo: the first line must be 'heli-demo 1'");
       if (w[1] != "1") fail("demo version " + std::string(w[1]) + " is not known (only 1)");
       header = true;
       continue;
@@ -93,11 +96,12 @@ Demo ParseDemo(std::string_view text, const std::string& file_name) {
       }
       continue;
     }
-    if (w[0].empty() || w[0][0] != '@') fail("expected '@TICK COMMAND', got '" + std::string(w[0]) + "'");
+    if (w[0].empty() || w[0][0] != '@')
+      fail("expected '@TICK COMMAND', got '" + std::string(w[0]) + "'");
     DemoEvent e;
     if (!Number(w[0].substr(1), e.tick) || e.tick < 0) fail("bad tick '" + std::string(w[0]) + "'");
-    if (e.tick < last_tick) fail("tick " + std::to_string(e.tick) + " comes before tick " +
-                                 std::to_string(last_tick));
+    if (e.tick < last_tick)
+      fail("tick " + std::to_string(e.tick) + " comes before tick " + std::to_string(last_tick));
     last_tick = e.tick;
     events_started = true;
     if (w.size() < 2) fail("a command must follow the tick");

@@ -20,11 +20,23 @@ bool ParseNumber(const std::string& text, T& out, T min, T max) {
 
 struct OptionSpec {
   const char* name;
-  const char* value;  // nullptr for a flag
+  const char* value;  // nullptr for a flag; one word per value taken
   const char* help;
-  // Stores the value; returns an error text, or empty.
+  // Stores the value (several values joined by a space); returns an error text, or empty.
   std::function<std::string(Options&, const std::string&)> apply;
 };
+
+int ValueCount(const OptionSpec& s) {
+  if (!s.value) return 0;
+  int n = 1;
+  for (const char* c = s.value; *c; ++c) n += *c == ' ';
+  return n;
+}
+
+std::string SetFile(std::string& out, const std::string& v) {
+  out = v;
+  return v.empty() ? std::string("a file name") : std::string();
+}
 
 const std::vector<OptionSpec>& Specs() {
   static const std::vector<OptionSpec> specs = {
@@ -73,6 +85,7 @@ const std::vector<OptionSpec>& Specs() {
        }},
       {"--tick-rate", "HZ", "main ticks per second (default 60)",
        [](Options& o, const std::string& v) {
+         o.tick_rate_given = true;
          return ParseNumber<int>(v, o.tick_rate, 1, 1000) ? std::string() : "1 to 1000";
        }},
       {"--level", "N",
@@ -89,6 +102,28 @@ const std::vector<OptionSpec>& Specs() {
          o.screenshot = v;
          return v.empty() ? std::string("a file name") : std::string();
        }},
+      {"--record", "FILE", "record the game's input as a demo file",
+       [](Options& o, const std::string& v) { return SetFile(o.record, v); }},
+      {"--play", "FILE", "play a demo back (with --headless as fast as possible)",
+       [](Options& o, const std::string& v) { return SetFile(o.play, v); }},
+      {"--dump", "FILE", "write the game state as one JSON line after every main tick",
+       [](Options& o, const std::string& v) { return SetFile(o.dump, v); }},
+      {"--dump-every", "N", "with --dump, only after every Nth main tick",
+       [](Options& o, const std::string& v) {
+         return ParseNumber<int>(v, o.dump_every, 1, 1000000) ? std::string() : "1 or more";
+       }},
+      {"--screenshot-at", "T FILE.png", "write the frame presented by main tick T (repeatable)",
+       [](Options& o, const std::string& v) {
+         const auto space = v.find(' ');
+         std::int64_t t = 0;
+         if (!ParseNumber<std::int64_t>(v.substr(0, space), t, 0, INT64_MAX))
+           return std::string("a tick number, then a file name");
+         if (v.size() <= space + 1) return std::string("a file name after the tick");
+         o.screenshots_at.emplace_back(t, v.substr(space + 1));
+         return std::string();
+       }},
+      {"--timedemo", "FILE", "play a demo headless and silent as fast as possible, and time it",
+       [](Options& o, const std::string& v) { return SetFile(o.timedemo, v); }},
   };
   return specs;
 }
@@ -114,11 +149,12 @@ ParseResult ParseOptions(int argc, const char* const* argv) {
       return r;
     }
     if (spec->value && !inline_value) {
-      if (i + 1 >= argc) {
-        r.error = arg + " needs a value: " + spec->value;
+      const int count = ValueCount(*spec);
+      if (i + count >= argc) {
+        r.error = arg + " needs " + spec->value;
         return r;
       }
-      value = argv[++i];
+      for (int k = 0; k < count; ++k) value += (k ? " " : "") + std::string(argv[++i]);
     } else if (!spec->value && inline_value) {
       r.error = arg + " takes no value";
       return r;
@@ -137,11 +173,29 @@ std::string HelpText() {
       "Fly the rescue helicopter: hoist the people in danger, bring them to the base.\n\n";
   for (const OptionSpec& s : Specs()) {
     std::string left = std::string("  ") + s.name + (s.value ? std::string(" ") + s.value : "");
-    if (left.size() < 24)
+    if (left.size() < 24) {
       left.resize(24, ' ');
-    else
-      left += "  ";
-    text += left + s.help + "\n";
+    } else {
+      text += left + "\n";
+      left.assign(24, ' ');
+    }
+    // Wrap the description at 79 columns under its own column.
+    std::string line = left;
+    std::string word;
+    for (const char* c = s.help;; ++c) {
+      if (*c == ' ' || *c == 0) {
+        if (line.size() + word.size() + 1 > 79 && line.size() > 24) {
+          text += line + "\n";
+          line.assign(24, ' ');
+        }
+        line += (line.size() > 24 ? " " : "") + word;
+        word.clear();
+        if (*c == 0) break;
+      } else {
+        word += *c;
+      }
+    }
+    text += line + "\n";
   }
   text +=
       "\nKeys: arrows altitude and heading, A/Z speed, Page Up/Page Down rotor,\n"

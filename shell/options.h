@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace heli {
 
@@ -19,6 +21,15 @@ struct Options {
   std::string screenshot;
   // Start a new game at this level, straight into play (1 .. 9); none = the intro.
   std::optional<int> level;
+  bool tick_rate_given = false;
+
+  // Demos and measurements.
+  std::string record;  // write the live game's input as a demo
+  std::string play;    // play a demo back
+  std::string dump;    // one JSON line of the game state after main ticks
+  int dump_every = 1;  // ... after every Nth
+  std::vector<std::pair<std::int64_t, std::string>> screenshots_at;  // tick, PNG file
+  std::string timedemo;  // play a demo headless as fast as possible and time the ticks
 };
 
 struct ParseResult {
