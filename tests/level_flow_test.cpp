@@ -218,6 +218,23 @@ TEST(LevelFileMissing, CompletingALevelReturnsToTheMenuAndLeavesTheSave) {
   EXPECT_EQ(WorkFolder::Read(heli::kSaveFileName), "\x03");
 }
 
+TEST(LevelFileMissing, APausedGameOutlivesAFailedNewGame) {
+  WorkFolder work;
+  auto g = Playing(3);
+  g->altitude = 40;
+  heli::down(*g, heli::VK_ESCAPE);
+  ::testing::internal::CaptureStderr();
+  Choose(*g, 21);
+  ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(g->level, 3);
+  EXPECT_EQ(g->game_started, 1);
+  Choose(*g, 23);  // navrat resumes it where it was
+  EXPECT_EQ(g->in_menu, 0);
+  EXPECT_EQ(g->level_intro, 0);
+  EXPECT_EQ(g->altitude, 40);
+  EXPECT_TRUE(g->spodni_menu.Visible);
+}
+
 TEST(LevelFileMissing, AFolderInPlaceOfTheFileIsRefusedToo) {
   WorkFolder work;
   std::filesystem::create_directories("data/lev1.lta");
