@@ -118,10 +118,17 @@ def header_sprites(level, sprite_dir):
     """[(png, x, y)] of the level's own pictures for the header."""
     p = lambda n: os.path.join(sprite_dir, n)  # noqa: E731
     if level in (1, 3, 5, 7, 9):
-        isl = {1: (8, 9), 3: (10, 12), 5: (11, 8), 7: (12, 10), 9: (9, 11)}[level]
         names = sorted(os.listdir(sprite_dir))
         f = lambda i: p([n for n in names if n.startswith(f"{i:02d}_")][0])  # noqa: E731
-        return [(f(isl[0]), 40, -60), (f(13), 90, 45), (f(isl[1]), 470, -150), (f(15), 520, -45)]
+        (a, ax, ay), (b, bx, by) = {
+            1: ((8, 40, -60), (9, 470, -150)),
+            3: ((10, 500, -80), (12, -120, -170)),
+            5: ((11, 60, -140), (8, 560, -40)),
+            7: ((12, 430, -120), (10, -30, -30)),
+            9: ((9, 20, -90), (11, 540, -150)),
+        }[level]
+        return [(f(a), ax, ay), (f(13 + level % 4), ax + 50, ay + 105),
+                (f(b), bx, by), (f(13 + (level + 2) % 4), bx + 50, by + 105)]
     names = sorted(os.listdir(sprite_dir))
     f = lambda i: p([n for n in names if n.startswith(f"{i:02d}_")][0])  # noqa: E731
     if level == 2:
@@ -135,6 +142,24 @@ def header_sprites(level, sprite_dir):
     return []
 
 
+def swirl(w, h, cx, cy, radius, seed):
+    """The storm vortex as seen from above: translucent spiral cloud arms."""
+    yy, xx = np.mgrid[0:h, 0:w].astype(np.float32)
+    dx, dy = xx - cx, yy - cy
+    r = np.hypot(dx, dy) + 1e-3
+    th = np.arctan2(dy, dx)
+    arms = 0.5 + 0.5 * np.cos(3 * th + 5.0 * np.log(r / radius + 0.05))
+    n = K.fbm(w, h, seed, base=18, octaves=3)
+    fall = np.clip(1 - r / radius, 0, 1) ** 0.8
+    eye = np.clip((r - radius * 0.08) / (radius * 0.1), 0, 1)
+    a = np.clip(arms ** 2 * (0.55 + 0.6 * n) * fall * eye * 1.2, 0, 0.85)
+    out = np.zeros((h, w, 4), np.float32)
+    g = 205 + 40 * n
+    out[..., 0], out[..., 1], out[..., 2] = g, g + 3, g + 8
+    out[..., 3] = a * 255
+    return out
+
+
 def load_keyed(path):
     a = np.asarray(Image.open(path).convert("RGB")).astype(np.float32)
     al = np.where((a == np.array(K.KEY, np.float32)).all(-1), 0, 255).astype(np.float32)
@@ -142,7 +167,9 @@ def load_keyed(path):
 
 
 def make(level, sprite_dir, out_png):
-    info = LEVELS[level]
+    info = dict(LEVELS[level])
+    info["helis"] = {1: 2, 3: 2, 5: 2, 7: 2, 2: 3, 4: 3, 6: 3, 8: 4, 9: 4}[level]
+    info["storms"] = 2 if level == 9 else 1
     img = np.zeros((H, W, 4), np.float32)
     # background: deep blue-grey panel with faint texture
     n = K.fbm(W, H, 500 + level, base=120, octaves=4)
@@ -159,6 +186,10 @@ def make(level, sprite_dir, out_png):
             K.over(head, s, spr[2], spr[3] + 10)
         else:
             K.over(head, load_keyed(spr[0]), spr[1], spr[2])
+    storms = {9: [(700, 70, 120), (250, 150, 95)], 2: [(90, 180, 80)], 6: [(150, 110, 110)],
+              8: [(560, 190, 70)], 4: [(330, 190, 80)]}.get(level, [(720 if level != 7 else 300, 160, 100)])
+    for k, (cx, cy, rad) in enumerate(storms):
+        K.over(head, swirl(W, HEAD, cx, cy, rad, 600 + level * 3 + k))
     img[:HEAD] = head
     art = K.svg_render(K.svg_doc(W, H, helicopter_svg(360 if level != 6 else 300, 120, 1.15)), W, H)
     K.over(img, art)
@@ -202,11 +233,14 @@ def make(level, sprite_dir, out_png):
   <text x="168" y="{HEAD - 18}" font-family="DejaVu Sans" font-weight="bold" font-size="36" fill="#ffffff"
         stroke="#0a1824" stroke-width="5" paint-order="stroke" stroke-linejoin="round">{esc(info["title"])}</text>
   <text x="170" y="{HEAD + 30}" font-family="DejaVu Sans" font-size="15" fill="#9fb4c2" letter-spacing="1">ZÁCHRANNÁ MISE</text>
-  <!-- people counter -->
+  <!-- counters: people to rescue, other helicopters, storms -->
   <rect x="560" y="{HEAD + 14}" width="200" height="40" rx="8" fill="#0a1824" stroke="#d42a22" stroke-width="2"/>
   <text x="576" y="{HEAD + 40}" font-family="DejaVu Sans" font-size="15" fill="#d6dde2">Zachránit:</text>
   <text x="744" y="{HEAD + 42}" font-family="DejaVu Sans" font-weight="bold" font-size="24" fill="#ff5a44"
         text-anchor="end">{info["people"]} {"lidí" if info["people"] >= 5 else "lidi"}</text>
+  <g font-family="DejaVu Sans" font-size="13" fill="#9fb4c2">
+    <text x="760" y="{HEAD + 76}" text-anchor="end">cizí vrtulníky: <tspan font-weight="bold" fill="#f1f4f6">{info["helis"]}</tspan>   ·   víry TAMROX: <tspan font-weight="bold" fill="#f1f4f6">{info["storms"]}</tspan></text>
+  </g>
   <text x="50" y="{y}" font-family="DejaVu Sans" font-size="15" font-weight="bold" fill="#7fd0ff"
         letter-spacing="2">ÚKOL</text>
   <g font-family="DejaVu Sans">{"".join(body)}</g>
