@@ -70,9 +70,9 @@ def island(w, h, seed, radius, grass_amount):
     height = K.blur(height, 0.9) * 70.0
     light = K.shade(height, strength=1.0)
 
-    rock = K.lerp_colors(0.6 * n_mid + 0.4 * terr,
-                         [(0.0, (108, 100, 90)), (0.45, (134, 127, 116)), (1.0, (158, 150, 136))])
-    col = rock * (0.50 + 0.60 * light[..., None])
+    rock = K.lerp_colors(0.55 * n_mid + 0.45 * terr,
+                         [(0.0, (104, 94, 82)), (0.45, (138, 131, 120)), (1.0, (170, 160, 142))])
+    col = rock * (0.40 + 0.64 * light[..., None])
     # dark pockets in the hollows
     crev = np.clip((0.30 - n_mid) / 0.08, 0, 1) * cliff
     col = col * (1 - 0.35 * crev[..., None])
@@ -87,6 +87,24 @@ def island(w, h, seed, radius, grass_amount):
     grass = np.where((tufts < 0.30)[..., None], grass * 0.78, grass)
     col = col * (1 - grass_t[..., None]) + grass * grass_t[..., None]
 
+    # bushes on the grass: round canopies lit from the lower left, with
+    # their shadows falling up-right
+    yy, xx = np.mgrid[0:h, 0:w].astype(np.float32)
+    cand = np.argwhere(grass_t > 0.9)
+    if len(cand):
+        picks = cand[rng.choice(len(cand), size=min(len(cand), int(28 * grass_amount * 2)), replace=False)]
+        radii = rng.uniform(3.5, 7.5, size=len(picks))
+        for (py, px), r in zip(picks, radii):
+            sh = np.hypot(xx - px - r * 0.6, yy - py + r * 0.6) < r
+            col[sh] *= 0.62
+        for (py, px), r in zip(picks, radii):
+            d = np.hypot(xx - px, yy - py)
+            m = d < r
+            hl = np.clip(1 - np.hypot(xx - px + r * 0.35, yy - py - r * 0.35) / r, 0, 1)
+            bush = np.stack([38 + 50 * hl, 82 + 70 * hl, 30 + 36 * hl], -1)
+            col[m] = bush[m]
+            rim = (d >= r - 1) & m
+            col[rim] *= 0.82
     # a sandy foot along the waterline, wet then dry
     sand_w = 3.0 + 5.0 * K.fbm(w, h, seed + 500, base=30, octaves=2)
     sand_t = np.clip((sand_w - depth) / 2.0, 0, 1) * (depth > -1)

@@ -23,6 +23,11 @@ import briefing  # noqa: E402
 
 def foam_ring(w, h, shape_svg, seed, width=3.0, density=0.45):
     hull = K.svg_render(K.svg_doc(w, h, shape_svg), w, h)[..., 3] / 255.0
+    return foam_from_mask(hull, seed, width, density)
+
+
+def foam_from_mask(hull, seed, width=3.0, density=0.45):
+    h, w = hull.shape
     grow = K.blur(hull, width)
     n = K.fbm(w, h, seed, base=5, octaves=2)
     keep = (grow > 0.1) & (hull < 0.5) & (n > density)
@@ -33,8 +38,8 @@ def foam_ring(w, h, shape_svg, seed, width=3.0, density=0.45):
 
 
 # ------------------------------------------------------------ cargo ship
-SW, SH = 320, 190
-SHIP = "M14,95 C30,40 70,30 110,30 L296,30 C304,30 308,36 308,44 L308,146 C308,154 304,160 296,160 L110,160 C70,160 30,150 14,95 Z"
+SW, SH = 320, 176
+SHIP = "M6,88 C8,36 48,12 104,12 L302,12 C310,12 314,18 314,26 L314,150 C314,158 310,164 302,164 L104,164 C48,164 8,140 6,88 Z"
 
 
 def ship(frame):
@@ -55,8 +60,8 @@ def ship(frame):
     body = f'''
   <g>
   <path d="{SHIP}" fill="#2b3a4a" stroke="#1a1a1a" stroke-width="1.2"/>
-  <path d="{SHIP}" fill="#7a2a22" transform="translate(160,95) scale(0.94,0.88) translate(-160,-95)"/>
-  <path d="{SHIP}" fill="#8f8a80" transform="translate(160,95) scale(0.9,0.8) translate(-160,-95)"/>
+  <path d="{SHIP}" fill="#7a2a22" transform="translate(160,88) scale(0.95,0.9) translate(-160,-88)"/>
+  <path d="{SHIP}" fill="#8f8a80" transform="translate(160,88) scale(0.91,0.8) translate(-160,-88)"/>
   <!-- container stacks, shadow up-right -->
   <rect x="60" y="42" width="98" height="108" transform="translate(6,-5)" fill="#000" opacity="0.3"/>
   {''.join(conts)}
@@ -70,8 +75,8 @@ def ship(frame):
   <rect x="172" y="56" width="42" height="30" fill="#6f6a60" stroke="#1a1a1a" stroke-width="0.8"/>
   <path d="M220,50 v92" stroke="#f2d23a" stroke-width="2" stroke-dasharray="6 4"/>
   <!-- bow: windlass and mast light -->
-  <circle cx="40" cy="95" r="6" fill="#4a4f55" stroke="#1a1a1a"/>
-  <circle cx="60" cy="95" r="{5 if lit else 3.5}" fill="{'#ffe14a' if lit else '#7a6a2a'}" stroke="#1a1a1a"/>
+  <circle cx="40" cy="88" r="6" fill="#4a4f55" stroke="#1a1a1a"/>
+  <circle cx="60" cy="88" r="{5 if lit else 3.5}" fill="{'#ffe14a' if lit else '#7a6a2a'}" stroke="#1a1a1a"/>
   </g>'''
     K.over(img, K.svg_render(K.svg_doc(SW, SH, body), SW, SH))
     return img
@@ -84,14 +89,16 @@ LW, LH = 150, 160
 def lighthouse(frame):
     w, h = LW, LH
     yy, xx = np.mgrid[0:h, 0:w].astype(np.float32)
-    d = np.hypot((xx - 75) / 68, (yy - 82) / 72) + (K.fbm(w, h, 88, base=30, octaves=3) - 0.5) * 0.25
+    # a squarish rock: it fills the obstacle area 20 px inside the edges
+    d = ((np.abs(xx - 75) / 72) ** 5 + (np.abs(yy - 80) / 78) ** 5) ** 0.2
+    d = d + (K.fbm(w, h, 88, base=30, octaves=3) - 0.5) * 0.12
     land = d < 0.95
     n = K.fbm(w, h, 89, base=28, octaves=3)
     height = np.clip((0.95 - d) * 4, 0, 1) * (0.7 + 0.3 * n) * 22
     light = K.shade(K.blur(height, 1.0))
     col = K.lerp_colors(n, [(0, (108, 100, 90)), (1, (156, 148, 134))]) * (0.5 + 0.6 * light[..., None])
     img = K.rgba(col, np.where(land, 255, 0))
-    K.over(img, foam_ring(w, h, '<ellipse cx="75" cy="82" rx="66" ry="70" fill="#fff"/>', 700 + frame, 3.0), 0, 0)
+    K.over(img, foam_from_mask(land.astype(np.float32), 700 + frame, 3.0), 0, 0)
     ang = frame * 90 + 20
     beam = (f'<g transform="rotate({ang} 75 100)"><path d="M75,100 L140,86 L140,114 Z" fill="#fff6b0" opacity="0.55"/>'
             f'<path d="M75,100 L10,86 L10,114 Z" fill="#fff6b0" opacity="0.35"/></g>')
