@@ -91,6 +91,21 @@ def platform_svg(burning, variant):
     <path d="M30,262 H162" stroke="#1a1a1a" stroke-width="5"/>
     <path d="M30,262 H162" stroke="#e0e0d8" stroke-width="3"/>
   </g>
+  <!-- lifeboats under the accommodation block -->
+  <g stroke="#1a1a1a" stroke-width="1">
+    <rect x="{16 if variant == 0 else 98}" y="78" width="44" height="14" rx="7" fill="#f07a1c"/>
+    <rect x="{66 if variant == 0 else 148}" y="78" width="44" height="14" rx="7" fill="#f07a1c"/>
+    <rect x="{24 if variant == 0 else 106}" y="81" width="28" height="8" rx="4" fill="#ffffff" opacity="0.8"/>
+    <rect x="{74 if variant == 0 else 156}" y="81" width="28" height="8" rx="4" fill="#ffffff" opacity="0.8"/>
+  </g>
+  <!-- roof details: windows strip, antenna, a small crane -->
+  <g stroke="#1a1a1a" stroke-width="0.8">
+    <rect x="{22 if variant == 0 else 104}" y="30" width="10" height="10" fill="#9aa0a6"/>
+    <rect x="{38 if variant == 0 else 120}" y="30" width="10" height="10" fill="#9aa0a6"/>
+    <circle cx="{108 if variant == 0 else 146}" cy="54" r="5" fill="#c8d0d4"/>
+  </g>
+  <!-- railing along the deck edge -->
+  <rect x="4" y="4" width="{PW - 8}" height="{PH - 8}" fill="none" stroke="#e8e6e0" stroke-width="1.2"/>
   <!-- safety lines along the deck edge -->
   <rect x="8" y="8" width="{PW - 16}" height="{PH - 16}" fill="none" stroke="#f2d23a" stroke-width="2" stroke-dasharray="10 6"/>'''
     if variant == 1:
@@ -110,17 +125,22 @@ def platform(frame, nframes, burning, variant):
         yy, xx = np.mgrid[0:PH, 0:PW].astype(np.float32)
         burn = np.clip((xx - 140) / 40 + (1 - yy / 120) + (K.fbm(PW, PH, 71, base=18, octaves=3) - 0.5) * 1.4 - 0.4, 0, 1)
         img[..., :3] *= (1 - 0.7 * burn[..., None])
-        pts = [(160, 44, 20), (190, 34, 22), (214, 62, 19), (178, 76, 17), (218, 102, 15), (140, 26, 13),
-               (200, 132, 12), (122, 52, 11), (206, 20, 14), (160, 96, 12), (226, 140, 10)]
+        glow = np.clip((K.fbm(PW, PH, 90 + frame, base=7, octaves=2) - 0.6) / 0.1, 0, 1) * (burn > 0.75)
+        img[..., 0] = img[..., 0] * (1 - glow) + 255 * glow
+        img[..., 1] = img[..., 1] * (1 - glow) + 110 * glow
+        img[..., 2] = img[..., 2] * (1 - glow) + 30 * glow
+        pts = [(160, 44, 21), (190, 34, 23), (214, 62, 20), (178, 76, 18), (218, 102, 16), (140, 26, 14),
+               (200, 132, 13), (122, 52, 12), (206, 20, 15), (160, 96, 13), (226, 140, 11), (226, 30, 13)]
         K.over(img, K.svg_render(K.svg_doc(PW, PH, K.flames_svg(pts, frame, nframes, seed=44)), PW, PH))
         K.over(img, K.smoke_layer(PW, PH, 9, frame, nframes, [(170, 60, 18), (205, 95, 14), (140, 40, 12)],
                                   opacity=0.7))
         img[..., 3] = np.where(img[..., 3] > 0, img[..., 3], 0)
     else:
         # gas flare at the end of a boom over the sea (top-right) and a beacon
-        boom = '''<path d="M224,150 L236,126" stroke="#1a1a1a" stroke-width="5"/>
-                  <path d="M224,150 L236,126" stroke="#c9c9c0" stroke-width="3"/>'''
-        flare = K.flames_svg([(233, 122, 9)], frame, nframes, seed=5 + variant, wind=30)
+        boom = '''<path d="M196,160 L228,100" stroke="#1a1a1a" stroke-width="6"/>
+                  <path d="M196,160 L228,100" stroke="#c9c9c0" stroke-width="4"/>
+                  <path d="M200,152 L224,108" stroke="#8a8a80" stroke-width="1" stroke-dasharray="3 3"/>'''
+        flare = K.flames_svg([(228, 98, 11)], frame, nframes, seed=5 + variant, wind=30)
         lit = frame % 2 == 0
         beacon = (f'<circle cx="20" cy="{PH - 40}" r="{6 if lit else 4}" fill="{"#ff3b2a" if lit else "#6a1a14"}" '
                   f'stroke="#1a1a1a"/>' + ('<circle cx="20" cy="240" r="10" fill="#ff6a4a" opacity="0.35"/>' if lit else ''))
