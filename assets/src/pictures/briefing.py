@@ -138,8 +138,62 @@ def header_sprites(level, sprite_dir):
     if level == 6:
         return [("rot", f(8), 430, -30)]
     if level == 8:
-        return [(f(0), 20, 20), (f(4), 350, 40), (f(8), 470, -30), (f(12), 640, -40)]
+        return [(f(0), -40, 30), (f(4), 420, 40), (f(8), 590, -60), (f(12), 740, -40)]
     return []
+
+
+CAMPS = {1: ((40, -60), (470, -150)), 3: ((500, -80), (-120, -170)), 5: ((60, -140), (560, -40)),
+         7: ((430, -120), (-30, -30)), 9: ((20, -90), (540, -150))}
+HELI_AT = {1: (370, 120), 3: (330, 110), 5: (400, 130), 7: (300, 140), 9: (350, 120),
+           2: (330, 110), 4: (330, 100), 6: (250, 120), 8: (330, 120)}
+
+
+def header_people(level):
+    """Top-left corners of the people (35 x 24 boxes) standing on the header's
+    objects, at the places the level puts them."""
+    rng = np.random.default_rng(70 + level)
+    out = []
+
+    def box(x, y, rx, ry, n):
+        for _ in range(n):
+            out.append((x + int(rng.integers(rx)), y + int(rng.integers(ry))))
+
+    if level in CAMPS:
+        for (ix, iy) in CAMPS[level]:
+            cx, cy = ix + 50, iy + 105
+            box(cx, cy - 30, 1, 120, 2)
+            box(cx + 80, cy - 30, 1, 120, 2)
+    elif level == 2:
+        box(560 + 80, 80, 30, 60, 6)
+    elif level == 4:
+        box(470 + 55, -60 + 130, 45, 55, 4)
+        box(40 + 55, -90 + 130, 45, 55, 3)
+    elif level == 6:
+        # the boat lies rotated by a quarter turn: after-deck now on the right
+        for _ in range(5):
+            ox, oy = 55 + int(rng.integers(25)), 200 + int(rng.integers(35))
+            out.append((430 + oy, -20 + (150 - 1 - ox) - 35 + 12))
+    elif level == 8:
+        box(-40 + 180, 30 + 100, 45, 25, 4)
+        box(420 + 40, 40 + 10, 20, 25, 2)
+        box(590 + 60, -60 + 60, 20, 25, 2)
+    return out
+
+
+def person_svg(x, y, k):
+    """A waiting person from above, waving both arms, shadow up-right."""
+    cx, cy = x + 17, y + 12
+    shirt = ["#e0472c", "#f0b42a", "#3f7ac8", "#7fbf4a", "#c85ac0"][k % 5]
+    up = 1 if k % 2 else -1
+    return f'''
+  <g transform="translate({cx + 3},{cy - 3})" opacity="0.3"><ellipse rx="8" ry="5" fill="#000"/></g>
+  <g transform="translate({cx},{cy})" stroke="#1a1a1a" stroke-width="0.9" stroke-linecap="round">
+    <path d="M-6,0 L-13,{-6 * up}" stroke-width="3.2"/><path d="M6,0 L13,{6 * up - 7}" stroke-width="3.2"/>
+    <path d="M-6,0 L-13,{-6 * up}" stroke="#f0c9a0" stroke-width="1.6"/>
+    <path d="M6,0 L13,{6 * up - 7}" stroke="#f0c9a0" stroke-width="1.6"/>
+    <ellipse rx="7" ry="4.6" fill="{shirt}"/>
+    <circle r="3.6" fill="#4a3322"/>
+  </g>'''
 
 
 def swirl(w, h, cx, cy, radius, seed):
@@ -191,7 +245,9 @@ def make(level, sprite_dir, out_png):
     for k, (cx, cy, rad) in enumerate(storms):
         K.over(head, swirl(W, HEAD, cx, cy, rad, 600 + level * 3 + k))
     img[:HEAD] = head
-    art = K.svg_render(K.svg_doc(W, H, helicopter_svg(360 if level != 6 else 300, 120, 1.15)), W, H)
+    people = "".join(person_svg(x, y, k) for k, (x, y) in enumerate(header_people(level)))
+    hx, hy = HELI_AT[level]
+    art = K.svg_render(K.svg_doc(W, H, people + helicopter_svg(hx, hy, 1.15)), W, H)
     K.over(img, art)
 
     # text layer
