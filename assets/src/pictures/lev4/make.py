@@ -98,12 +98,6 @@ def platform_svg(burning, variant):
     <rect x="{24 if variant == 0 else 106}" y="81" width="28" height="8" rx="4" fill="#ffffff" opacity="0.8"/>
     <rect x="{74 if variant == 0 else 156}" y="81" width="28" height="8" rx="4" fill="#ffffff" opacity="0.8"/>
   </g>
-  <!-- roof details: windows strip, antenna, a small crane -->
-  <g stroke="#1a1a1a" stroke-width="0.8">
-    <rect x="{22 if variant == 0 else 104}" y="30" width="10" height="10" fill="#9aa0a6"/>
-    <rect x="{38 if variant == 0 else 120}" y="30" width="10" height="10" fill="#9aa0a6"/>
-    <circle cx="{108 if variant == 0 else 146}" cy="54" r="5" fill="#c8d0d4"/>
-  </g>
   <!-- railing along the deck edge -->
   <rect x="4" y="4" width="{PW - 8}" height="{PH - 8}" fill="none" stroke="#e8e6e0" stroke-width="1.2"/>
   <!-- safety lines along the deck edge -->
@@ -115,7 +109,14 @@ def platform_svg(burning, variant):
     <rect x="96" y="16" width="62" height="56" fill="#e9e6dc"/>
     <rect x="96" y="16" width="62" height="10" fill="#c8c4b8"/>
   </g>'''
-    return hd + modules + derrick + legs_svg()
+    details = f'''  <!-- roof details: windows strip, antenna, a small crane -->
+  <g stroke="#1a1a1a" stroke-width="0.8">
+    <rect x="{22 if variant == 0 else 104}" y="30" width="10" height="10" fill="#9aa0a6"/>
+    <rect x="{38 if variant == 0 else 120}" y="30" width="10" height="10" fill="#9aa0a6"/>
+    <circle cx="{108 if variant == 0 else 146}" cy="54" r="5" fill="#c8d0d4"/>
+  </g>
+'''
+    return hd + modules + details + derrick + legs_svg()
 
 
 def platform(frame, nframes, burning, variant):
