@@ -53,8 +53,8 @@ LEVELS = {
     4: dict(title="Hořící plošina", people=15,
             task="Na hořící těžní plošině je 9 lidí, dalších 10 čeká na třech sousedních plošinách. "
                  "Zachraň 15 z nich.",
-            danger=["Čas mise běží: každých 100 sekund zemře na hořící plošině jeden člověk. "
-                    "Jakmile z ní vyzvedneš 5 lidí, hodiny se zastaví.",
+            danger=["Čas mise je 496 sekund a každých 100 sekund zemře na hořící plošině jeden "
+                    "člověk. Jakmile z ní vyzvedneš 5 lidí, hodiny se zastaví.",
                     "Plošiny jsou vysoké a nad ohněm je silný vzduch – leť vysoko.",
                     FUEL_HELIS.format(n=3), TAMROX]),
     6: dict(title="Loď unášená proudem", people=5,
