@@ -71,7 +71,7 @@ def island(w, h, seed, radius, grass_amount):
     light = K.shade(height, strength=1.0)
 
     rock = K.lerp_colors(0.55 * n_mid + 0.45 * terr,
-                         [(0.0, (104, 94, 82)), (0.45, (138, 131, 120)), (1.0, (170, 160, 142))])
+                         [(0.0, (98, 88, 76)), (0.45, (138, 131, 120)), (1.0, (176, 164, 142))])
     col = rock * (0.40 + 0.64 * light[..., None])
     # dark pockets in the hollows
     crev = np.clip((0.30 - n_mid) / 0.08, 0, 1) * cliff
@@ -80,7 +80,7 @@ def island(w, h, seed, radius, grass_amount):
 
     # grass on the plateau
     g = n_big * 0.4 + n_mid * 0.3 + 0.3 * depth_terr
-    grass_t = np.clip((g - (1.0 - grass_amount)) / 0.10, 0, 1) * np.clip((depth - 26) / 10, 0, 1)
+    grass_t = np.clip((g - (1.0 - grass_amount)) / 0.035, 0, 1) * np.clip((depth - 26) / 5, 0, 1)
     tufts = K.fbm(w, h, seed + 400, base=7, octaves=2)
     grass = K.lerp_colors(tufts, [(0.0, (56, 100, 40)), (0.5, (75, 138, 53)), (1.0, (95, 158, 63))])
     grass = grass * (0.70 + 0.32 * light[..., None])
