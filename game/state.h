@@ -12,7 +12,7 @@ using i32 = std::int32_t;
 using u32 = std::uint32_t;
 using f32 = float;
 
-struct Tile {  // map tile (scenery island)
+struct Tile {    // map tile (scenery island)
   u8 image = 0;  // list ostrovy
   i32 x = 0, y = 0;
   f32 mx = 0, my = 0;

@@ -34,9 +34,15 @@ Surface& Surface::operator=(Surface&& other) noexcept {
   return *this;
 }
 
-int Surface::Width() const { return sdl_ ? sdl_->w : 0; }
-int Surface::Height() const { return sdl_ ? sdl_->h : 0; }
-int Surface::PitchPixels() const { return sdl_ ? sdl_->pitch / 2 : 0; }
+int Surface::Width() const {
+  return sdl_ ? sdl_->w : 0;
+}
+int Surface::Height() const {
+  return sdl_ ? sdl_->h : 0;
+}
+int Surface::PitchPixels() const {
+  return sdl_ ? sdl_->pitch / 2 : 0;
+}
 
 Pixel* Surface::Row(int y) {
   return reinterpret_cast<Pixel*>(static_cast<std::uint8_t*>(sdl_->pixels) + y * sdl_->pitch);
@@ -59,8 +65,16 @@ void Surface::SetColorKey(bool enabled, Pixel key) {
 void Surface::CopyTo(Surface& dest, int sx, int sy, int w, int h, int dx, int dy) const {
   if (!sdl_ || !dest.sdl_ || w <= 0 || h <= 0) return;
   // Clip the source rectangle against this surface first, moving the destination along.
-  if (sx < 0) { dx -= sx; w += sx; sx = 0; }
-  if (sy < 0) { dy -= sy; h += sy; sy = 0; }
+  if (sx < 0) {
+    dx -= sx;
+    w += sx;
+    sx = 0;
+  }
+  if (sy < 0) {
+    dy -= sy;
+    h += sy;
+    sy = 0;
+  }
   w = std::min(w, Width() - sx);
   h = std::min(h, Height() - sy);
   if (w <= 0 || h <= 0) return;

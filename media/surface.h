@@ -25,11 +25,15 @@ constexpr Pixel ReduceColor(TColor c) {
   return Reduce(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
 }
 // Back to 8 bits per channel, repeating the high bits into the low ones.
-constexpr std::uint8_t Red8(Pixel p) { return static_cast<std::uint8_t>(((p >> 11) << 3) | (p >> 13)); }
+constexpr std::uint8_t Red8(Pixel p) {
+  return static_cast<std::uint8_t>(((p >> 11) << 3) | (p >> 13));
+}
 constexpr std::uint8_t Green8(Pixel p) {
   return static_cast<std::uint8_t>((((p >> 5) & 63) << 2) | ((p >> 9) & 3));
 }
-constexpr std::uint8_t Blue8(Pixel p) { return static_cast<std::uint8_t>(((p & 31) << 3) | ((p & 31) >> 2)); }
+constexpr std::uint8_t Blue8(Pixel p) {
+  return static_cast<std::uint8_t>(((p & 31) << 3) | ((p & 31) >> 2));
+}
 
 class Surface {
  public:

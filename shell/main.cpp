@@ -1,2 +1,22 @@
-// Program start: parses the command line and runs the main window until it closes.
-int main() { return 0; }
+// Program start: reads the command line and runs the main window until it closes.
+#include <iostream>
+
+#include "shell/options.h"
+#include "shell/run.h"
+
+int main(int argc, char** argv) {
+  heli::ParseResult parsed = heli::ParseOptions(argc, argv);
+  if (!parsed.error.empty()) {
+    std::cerr << "heli-rescue: " << parsed.error << "\n";
+    return 2;
+  }
+  if (parsed.options.help) {
+    std::cout << heli::HelpText();
+    return 0;
+  }
+  if (parsed.options.version) {
+    std::cout << "heli-rescue " << HELI_VERSION << "\n";
+    return 0;
+  }
+  return heli::RunProgram(parsed.options);
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Flight model: the controls, the scroll vector and map position, the per-tick limits, gauges and
+// fuel, and drawing the helicopter.
+
+namespace heli {
+
+struct TForm1;
+
+// The flight keys (stUp .. stButton4), once per tick while held.
+void ApplyFlightControls(TForm1& g);
+// Turns heading and speed into the scroll vector and moves the map position.
+void ComputeScroll(TForm1& g);
+// Limits, gauges, fuel use, fuel starvation and the map bounds.
+void UpdateFlightLimits(TForm1& g);
+// The spray under the rotor (only while the rotor runs fast).
+void DrawRotorWash(TForm1& g);
+// The helicopter's shadow and the rotor's shadow.
+void DrawHelicopterShadow(TForm1& g);
+// The body and the rotor.
+void DrawHelicopterBody(TForm1& g);
+
+}  // namespace heli

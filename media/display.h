@@ -1,0 +1,63 @@
+#pragma once
+// The display (DXDraw): the 800 x 600 back surface the game draws every frame into,
+// its canvas for text and lines, and Present, which shows the finished frame with
+// the window's visible panels over it. Headless, the same frame is kept in memory.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "media/canvas.h"
+#include "media/surface.h"
+#include "media/widgets.h"
+#include "media/window.h"
+
+namespace media {
+
+struct DisplayOptions {
+  bool headless = true;
+  WindowMode mode = WindowMode::Desktop;
+  int width = 800, height = 600;
+  std::string title;
+};
+
+class Display {
+ public:
+  // Throws media::Error when the window or the screen mode cannot be set up; what
+  // was set up is torn down again.
+  void Initialize(const DisplayOptions& options);
+  void Finalize();
+  bool Initialized() const { return initialized_; }
+
+  // True when a frame can be drawn and shown: set up, and the window (if any) is
+  // neither minimised nor hidden.
+  bool ReadyToDraw() const;
+  Surface& BackSurface() { return back_; }
+  // FillSurface on the back surface with a raw pixel value.
+  void FillSurface(Pixel value) { back_.Fill(value); }
+  Canvas& SurfaceCanvas();
+  void Present();
+
+  // The last presented frame, panels included (for screenshots).
+  const Surface& Frame() const { return frame_; }
+  long long PresentCount() const { return presents_; }
+
+  // Panels lie over the picture in the order added (later ones on top).
+  void AddPanel(Panel* panel) { panels_.push_back(panel); }
+
+  // The mouse cursor over the picture: -1 hidden, -21 the hand.
+  int Cursor = -1;
+  bool Visible = true;
+
+  Window* window() { return window_.get(); }
+
+ private:
+  bool initialized_ = false;
+  Surface back_;
+  Surface frame_;
+  Canvas canvas_;
+  std::vector<Panel*> panels_;
+  std::unique_ptr<Window> window_;
+  long long presents_ = 0;
+};
+
+}  // namespace media

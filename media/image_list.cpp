@@ -1,0 +1,421 @@
+#include "media/image_list.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <numbers>
+
+#include "media/error.h"
+#include "media/lta.h"
+
+namespace media {
+
+// ---------------------------------------------------------------------------------
+// Prepared surfaces.
+
+namespace {
+
+struct SdlSurfaceDeleter {
+  void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
+};
+using SdlSurfacePtr = std::unique_ptr<SDL_Surface, SdlSurfaceDeleter>;
+
+struct Rect {
+  int x = 0, y = 0, w = 0, h = 0;
+};
+
+}  // namespace
+
+struct PictureCollectionItem::PreparedImage {
+  Surface surface;  // the picture, plain and directly readable; its key is set
+  Pixel key = 0;
+  // The pattern grid: `count` cells of cell_w x cell_h, step_x / step_y apart,
+  // `columns` to a row.
+  int cell_w = 0, cell_h = 0, step_x = 1, step_y = 1, columns = 1, count = 0;
+  // Blit sources for DrawImage, copies of `surface`: with the key and run-length
+  // encoded (SDL_RLEACCEL) for transparent draws, without the key otherwise. Made
+  // at preparation for the image's Transparent setting, the other one on first use.
+  mutable SdlSurfacePtr keyed, opaque;
+
+  Rect Pattern(int index) const {
+    return {(index % columns) * step_x, (index / columns) * step_y, cell_w, cell_h};
+  }
+
+  SDL_Surface* BlitSource(bool transparent) const {
+    SdlSurfacePtr& slot = transparent ? keyed : opaque;
+    if (!slot) {
+      SDL_Surface* copy = SDL_DuplicateSurface(surface.sdl());
+      if (!copy) return nullptr;
+      SDL_SetSurfaceBlendMode(copy, SDL_BLENDMODE_NONE);
+      if (transparent) {
+        SDL_SetColorKey(copy, SDL_TRUE, key);
+        SDL_SetSurfaceRLE(copy, 1);
+      } else {
+        SDL_SetColorKey(copy, SDL_FALSE, 0);
+        SDL_SetSurfaceRLE(copy, 0);
+      }
+      slot.reset(copy);
+    }
+    return slot.get();
+  }
+};
+
+int PictureCollectionItem::ImageWidth() const {
+  return PatternWidth > 0 ? PatternWidth : Picture.width;
+}
+int PictureCollectionItem::ImageHeight() const {
+  return PatternHeight > 0 ? PatternHeight : Picture.height;
+}
+
+void PictureCollectionItem::Prepare() {
+  Drop();
+  if (Picture.kind != PictureKind::None) {
+    const RgbImage img =
+        DecodePicture(Picture, Name.empty() ? "picture" : "image \"" + Name + "\"");
+    auto p = std::make_shared<PreparedImage>();
+    try {
+      p->surface = Surface(img.width, img.height);
+    } catch (const std::exception&) {
+      throw Error("Surface cannot be made");
+    }
+    if (!p->surface.Valid() || p->surface.Width() != img.width || p->surface.Height() != img.height)
+      throw Error("Surface cannot be made");
+    const std::uint8_t* in = img.rgb.data();
+    for (int y = 0; y < img.height; ++y) {
+      Pixel* row = p->surface.Row(y);
+      for (int x = 0; x < img.width; ++x, in += 3) row[x] = Reduce(in[0], in[1], in[2]);
+    }
+    p->key = ReduceColor(TransparentColor);
+    p->surface.SetColorKey(true, p->key);
+    // Patterns: the whole picture, or a grid of PatternWidth x PatternHeight cells
+    // with SkipWidth / SkipHeight between them, counted row by row.
+    const int w = img.width, h = img.height;
+    if (PatternWidth <= 0 && PatternHeight <= 0) {
+      p->cell_w = w;
+      p->cell_h = h;
+      p->step_x = std::max(w, 1);
+      p->step_y = std::max(h, 1);
+      p->columns = 1;
+      p->count = 1;
+    } else {
+      p->cell_w = PatternWidth > 0 ? PatternWidth : w;
+      p->cell_h = PatternHeight > 0 ? PatternHeight : h;
+      const long long sx = std::max(SkipWidth, 0), sy = std::max(SkipHeight, 0);
+      const long long stepx = p->cell_w + sx, stepy = p->cell_h + sy;
+      const long long cols = (w + sx) / stepx, rows = (h + sy) / stepy;
+      p->step_x = static_cast<int>(std::min<long long>(stepx, kMaxPictureSide * 2));
+      p->step_y = static_cast<int>(std::min<long long>(stepy, kMaxPictureSide * 2));
+      p->columns = static_cast<int>(std::max<long long>(cols, 1));
+      p->count = static_cast<int>(cols * rows);
+    }
+    if (!p->BlitSource(Transparent)) throw Error("Surface cannot be made");
+    prepared_ = std::move(p);
+  }
+  initialized_ = true;
+}
+
+void PictureCollectionItem::Drop() {
+  prepared_.reset();
+  initialized_ = false;
+}
+
+const Surface* PictureCollectionItem::Prepared() const {
+  return prepared_ ? &prepared_->surface : nullptr;
+}
+
+int PictureCollectionItem::PatternCount() const {
+  return prepared_ ? prepared_->count : 0;
+}
+
+// ---------------------------------------------------------------------------------
+// DrawImage: a 1:1 copy clipped at the destination's four edges, leaving out the
+// keyed pixels when Transparent. Everything before the blit is O(1).
+
+void PictureCollectionItem::DrawImage(Surface& dest, int x, int y, int pattern) const {
+  if (!initialized_ || !prepared_) return;
+  const PreparedImage& p = *prepared_;
+  if (pattern < 0 || pattern >= p.count || !dest.Valid()) return;
+  const int dw = dest.Width(), dh = dest.Height();
+  if (x > dw || y > dh) return;
+  const Rect s = p.Pattern(pattern);
+  long long sx = s.x, sy = s.y, w = s.w, h = s.h, dx = x, dy = y;
+  if (dx < 0) {
+    sx -= dx;
+    w += dx;
+    dx = 0;
+  }
+  if (dy < 0) {
+    sy -= dy;
+    h += dy;
+    dy = 0;
+  }
+  w = std::min(w, dw - dx);
+  h = std::min(h, dh - dy);
+  // Also clip the source against its own surface.
+  w = std::min(w, p.surface.Width() - sx);
+  h = std::min(h, p.surface.Height() - sy);
+  if (w <= 0 || h <= 0) return;
+  SDL_Surface* src = p.BlitSource(Transparent);
+  if (!src) return;
+  SDL_Rect sr{static_cast<int>(sx), static_cast<int>(sy), static_cast<int>(w), static_cast<int>(h)};
+  SDL_Rect dr{static_cast<int>(dx), static_cast<int>(dy), static_cast<int>(w), static_cast<int>(h)};
+  SDL_BlitSurface(src, &sr, dest.sdl(), &dr);
+}
+
+// ---------------------------------------------------------------------------------
+// DrawRotated.
+
+namespace {
+
+const std::array<double, 256>& CosTable() {
+  static const std::array<double, 256> table = [] {
+    std::array<double, 256> t{};
+    for (int i = 0; i < 256; ++i) t[i] = std::cos(i * 2.0 * std::numbers::pi / 256.0);
+    return t;
+  }();
+  return table;
+}
+
+// trunc, nudged a hair away from zero so that products that are integers in exact
+// arithmetic (cos 64 is 6e-17, not 0) truncate to that integer.
+long long Trunc(double v) {
+  v += v >= 0 ? 1e-9 : -1e-9;
+  v = std::clamp(v, -1e12, 1e12);
+  return static_cast<long long>(std::trunc(v));
+}
+
+long long FloorDiv(long long a, long long b) {  // b > 0
+  return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+long long CeilDiv(long long a, long long b) {  // b > 0
+  return a >= 0 ? (a + b - 1) / b : -((-a) / b);
+}
+
+// Narrows [lo, hi] to the k with 0 <= a + k * b < limit.
+void Narrow(long long a, long long b, long long limit, long long& lo, long long& hi) {
+  if (b == 0) {
+    if (a < 0 || a >= limit) hi = lo - 1;
+  } else if (b > 0) {
+    lo = std::max(lo, CeilDiv(-a, b));
+    hi = std::min(hi, FloorDiv(limit - 1 - a, b));
+  } else {
+    lo = std::max(lo, CeilDiv(a - limit + 1, -b));
+    hi = std::min(hi, FloorDiv(a, -b));
+  }
+}
+
+// The blend of one run of gathered source pixels onto the destination: each 8-bit
+// channel becomes d + floor((s - d) * alpha / 256), computed as
+// (s * alpha + d * (256 - alpha)) >> 8, which never exceeds 16 bits, so the loop
+// runs in 16-bit lanes and the compiler vectorises it. A keyed source pixel leaves
+// the destination as it was.
+void BlendRun(Pixel* __restrict d, const Pixel* __restrict s, int n, int alpha, bool keyed,
+              Pixel key) {
+  const auto a = static_cast<std::uint16_t>(alpha), ia = static_cast<std::uint16_t>(256 - alpha);
+  for (int i = 0; i < n; ++i) {
+    const std::uint16_t sp = s[i], dp = d[i];
+    const std::uint16_t sr = ((sp >> 8) & 0xF8) | (sp >> 13), dr = ((dp >> 8) & 0xF8) | (dp >> 13);
+    const std::uint16_t sg = ((sp >> 3) & 0xFC) | ((sp >> 9) & 3);
+    const std::uint16_t dg = ((dp >> 3) & 0xFC) | ((dp >> 9) & 3);
+    const std::uint16_t sb = ((sp << 3) & 0xF8) | ((sp >> 2) & 7);
+    const std::uint16_t db = ((dp << 3) & 0xF8) | ((dp >> 2) & 7);
+    const std::uint16_t r = static_cast<std::uint16_t>(sr * a + dr * ia) >> 8;
+    const std::uint16_t g = static_cast<std::uint16_t>(sg * a + dg * ia) >> 8;
+    const std::uint16_t b = static_cast<std::uint16_t>(sb * a + db * ia) >> 8;
+    const auto out = static_cast<std::uint16_t>(((r & 0xF8) << 8) | ((g & 0xFC) << 3) | (b >> 3));
+    d[i] = (keyed && sp == key) ? dp : out;
+  }
+}
+
+struct Span {
+  Pixel* dest;
+  const Pixel* src;  // the pattern's top-left pixel
+  std::ptrdiff_t pitch;
+  long long fx, fy, ax, ay;  // 16.16 source position and its step per destination pixel
+  int count;
+};
+
+inline Pixel Sample(const Span& s, long long fx, long long fy) {
+  return s.src[static_cast<std::ptrdiff_t>(fy >> 16) * s.pitch + (fx >> 16)];
+}
+
+void OpaqueSpan(const Span& s, bool keyed, Pixel key) {
+  long long fx = s.fx, fy = s.fy;
+  if (keyed) {
+    for (int i = 0; i < s.count; ++i, fx += s.ax, fy += s.ay) {
+      const Pixel p = Sample(s, fx, fy);
+      if (p != key) s.dest[i] = p;
+    }
+  } else {
+    for (int i = 0; i < s.count; ++i, fx += s.ax, fy += s.ay) s.dest[i] = Sample(s, fx, fy);
+  }
+}
+
+void BlendSpan(const Span& s, bool keyed, Pixel key, int alpha) {
+  constexpr int kChunk = 256;
+  Pixel gathered[kChunk];
+  long long fx = s.fx, fy = s.fy;
+  for (int done = 0; done < s.count; done += kChunk) {
+    const int n = std::min(kChunk, s.count - done);
+    for (int i = 0; i < n; ++i, fx += s.ax, fy += s.ay) gathered[i] = Sample(s, fx, fy);
+    BlendRun(s.dest + done, gathered, n, alpha, keyed, key);
+  }
+}
+
+}  // namespace
+
+void PictureCollectionItem::DrawRotated(Surface& dest, int x, int y, int width, int height,
+                                        int pattern, double centre_x, double centre_y, int angle,
+                                        int alpha) const {
+  // 1.-2. The cases that draw nothing.
+  if (!initialized_ || !prepared_) return;
+  const PreparedImage& p = *prepared_;
+  if (pattern < 0 || pattern >= p.count) return;
+  if (alpha <= 0 || !dest.Valid() || dest.Width() <= 0 || dest.Height() <= 0) return;
+  if (width == 0 || height == 0 || !std::isfinite(centre_x) || !std::isfinite(centre_y)) return;
+  const Surface& src = p.surface;
+  if (!src.Valid() || src.Width() <= 0 || src.Height() <= 0) return;
+  Rect pr = p.Pattern(pattern);
+  pr.w = std::min(pr.w, src.Width() - pr.x);
+  pr.h = std::min(pr.h, src.Height() - pr.y);
+  if (pr.w <= 0 || pr.h <= 0) return;
+
+  // 5. Geometry: cos from the table, sin as the entry 64 steps earlier.
+  const auto& table = CosTable();
+  const int a = angle & 0xFF;
+  const double cs = table[a], sn = table[(a - 64) & 0xFF];
+  const double w = width, h = height;
+  const double ox = w * centre_x, oy = h * centre_y;  // the point that lands on (x, y)
+
+  // 6. The corners, their bounding box clipped to the destination.
+  long long bx0 = 0, bx1 = 0, by0 = 0, by1 = 0;
+  for (int i = 0; i < 4; ++i) {
+    const double u = (i & 1) ? w : 0, v = (i & 2) ? h : 0;
+    const double c = static_cast<double>(Trunc(u - ox)), d = static_cast<double>(Trunc(v - oy));
+    const long long px = Trunc(c * cs - d * sn) + x, py = Trunc(c * sn + d * cs) + y;
+    if (i == 0 || px < bx0) bx0 = px;
+    if (i == 0 || px > bx1) bx1 = px;
+    if (i == 0 || py < by0) by0 = py;
+    if (i == 0 || py > by1) by1 = py;
+  }
+  bx0 = std::max<long long>(bx0, 0);
+  by0 = std::max<long long>(by0, 0);
+  bx1 = std::min<long long>(bx1, dest.Width() - 1);
+  by1 = std::min<long long>(by1, dest.Height() - 1);
+  if (bx0 > bx1 || by0 > by1) return;
+
+  // Inverse mapping: a destination offset (dx, dy) from (x, y) comes from the target
+  // point (dx cos + dy sin + ox, -dx sin + dy cos + oy), scaled by pattern / target.
+  const double su = pr.w / w, sv = pr.h / h;
+  constexpr double kOne = 65536.0;
+  const long long ax = std::llround(cs * su * kOne), ay = std::llround(-sn * sv * kOne);
+  const long long limit_x = static_cast<long long>(pr.w) << 16;
+  const long long limit_y = static_cast<long long>(pr.h) << 16;
+  const long long n = bx1 - bx0 + 1;
+  const Pixel key = p.key;
+  const bool keyed = Transparent;
+  const bool blend = alpha < 255;
+  Span s;
+  s.src = src.Row(pr.y) + pr.x;
+  s.pitch = src.PitchPixels();
+  s.ax = ax;
+  s.ay = ay;
+  // Each row is anchored at the column of x, so a pixel's source position depends
+  // only on its offset from (x, y), never on how the box was clipped.
+  const long long start = bx0 - x;  // |start| < 2^32 and |ax| < 2^30: no overflow
+  for (long long row = by0; row <= by1; ++row) {
+    const double dy = static_cast<double>(row - y);
+    const double u = (dy * sn + ox) * su, v = (dy * cs + oy) * sv;
+    if (!(std::fabs(u) < 1e12) || !(std::fabs(v) < 1e12)) continue;
+    const long long fx = std::llround(u * kOne) + start * ax;
+    const long long fy = std::llround(v * kOne) + start * ay;
+    long long lo = 0, hi = n - 1;
+    Narrow(fx, ax, limit_x, lo, hi);
+    Narrow(fy, ay, limit_y, lo, hi);
+    if (lo > hi) continue;
+    s.dest = dest.Row(static_cast<int>(row)) + bx0 + lo;
+    s.fx = fx + lo * ax;
+    s.fy = fy + lo * ay;
+    s.count = static_cast<int>(hi - lo + 1);
+    if (blend) {
+      BlendSpan(s, keyed, key, alpha);
+    } else {
+      OpaqueSpan(s, keyed, key);
+    }
+  }
+}
+
+// ---------------------------------------------------------------------------------
+// ImageList.
+
+PictureCollectionItem& ImageList::Item(int index) {
+  if (index < 0 || index >= Count())
+    throw Error("List index out of bounds (" + std::to_string(index) + ")");
+  return items_[static_cast<std::size_t>(index)];
+}
+
+const PictureCollectionItem& ImageList::Item(int index) const {
+  return const_cast<ImageList*>(this)->Item(index);
+}
+
+void ImageList::LoadItemsFromFile(const std::string& path) {
+  std::vector<std::uint8_t> data;
+  {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) throw Error("Cannot open file " + path);
+    std::uint8_t buffer[65536];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+      data.insert(data.end(), buffer, buffer + got);
+    const bool failed = std::ferror(f) != 0;
+    std::fclose(f);
+    if (failed) throw Error("Cannot open file " + path);  // unreadable, e.g. a folder
+  }
+  LoadItemsFromMemory(data, path);
+}
+
+void ImageList::LoadItemsFromMemory(std::span<const std::uint8_t> data, const std::string& what) {
+  items_.clear();
+  items_ = ReadImageListFile(data, what);
+  if (initialized_)
+    for (auto& item : items_) item.Prepare();
+}
+
+void ImageList::Initialize() {
+  initialized_ = true;
+  for (auto& item : items_) item.Prepare();
+}
+
+void ImageList::Finalize() {
+  for (auto& item : items_) item.Drop();
+  initialized_ = false;
+}
+
+const PictureCollectionItem* ImageList::Drawable(int index) const {
+  if (!initialized_ || index < 0 || index >= Count()) return nullptr;
+  const PictureCollectionItem& item = items_[static_cast<std::size_t>(index)];
+  return item.Prepared() ? &item : nullptr;
+}
+
+void ImageList::DrawImage(Surface& dest, int index, int x, int y) const {
+  if (const auto* item = Drawable(index)) item->DrawImage(dest, x, y, 0);
+}
+
+void ImageList::DrawRotated(Surface& dest, int index, int x, int y, int width, int height,
+                            double centre_x, double centre_y, int angle, int alpha) const {
+  if (const auto* item = Drawable(index))
+    item->DrawRotated(dest, x, y, width, height, 0, centre_x, centre_y, angle, alpha);
+}
+
+int ImageList::ImageWidth(int index) const {
+  return index >= 0 && index < Count() ? items_[static_cast<std::size_t>(index)].ImageWidth() : 0;
+}
+
+int ImageList::ImageHeight(int index) const {
+  return index >= 0 && index < Count() ? items_[static_cast<std::size_t>(index)].ImageHeight() : 0;
+}
+
+}  // namespace media

@@ -1,0 +1,20 @@
+#pragma once
+// Reads the stored recordings: uncompressed PCM RIFF WAVE data, 8 or 16 bits,
+// mono or stereo, which is all the sound device is asked to play.
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace media {
+
+struct WaveData {
+  int channels = 0, rate = 0, bits = 0;
+  std::vector<std::uint8_t> samples;  // whole frames only, as stored (8-bit unsigned, 16-bit LE)
+};
+
+// Throws std::runtime_error("Wave is invalid") for anything that is not such a
+// recording. Never reads outside `bytes`; a "data" chunk cut short by the end of
+// the data keeps the whole frames that are there.
+WaveData ReadWave(std::span<const std::uint8_t> bytes);
+
+}  // namespace media

@@ -1,0 +1,65 @@
+#pragma once
+// The window's own controls that lie over the picture: panels holding stretched
+// pictures and text labels. The game only changes their plain fields (a gauge's
+// Width, an icon's Visible, a label's Caption); the display draws every visible
+// panel over each presented frame, so the picture never paints over them.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "media/surface.h"
+#include "media/text.h"
+
+namespace media {
+
+class ImageWidget {  // TImage
+ public:
+  int Left = 0, Top = 0, Width = 0, Height = 0;
+  bool Visible = true;
+  bool Stretch = false;
+  // Leaves out every pixel of the picture's bottom-left colour.
+  bool Transparent = false;
+  bool Center = false;
+  // The picture in the surface format; shared by widgets that show the same one.
+  std::shared_ptr<const Surface> Picture;
+
+  void Draw(Surface& dest, int origin_x, int origin_y) const;
+};
+
+class Label {  // TLabel
+ public:
+  int Left = 0, Top = 0;
+  std::string Caption;
+  FontSpec Font{8, 72, false};
+  TColor Color = clBlack;
+  bool Visible = true;
+
+  void Draw(Surface& dest, int origin_x, int origin_y) const;
+};
+
+class Panel {  // TPanel
+ public:
+  int Left = 0, Top = 0, Width = 0, Height = 0;
+  TColor Color = clBlack;
+  bool Visible = true;
+
+  // Children are drawn in the order added, later ones above earlier ones.
+  void Add(ImageWidget* child) { children_.push_back({child, nullptr}); }
+  void Add(Label* child) { children_.push_back({nullptr, child}); }
+
+  // Draws the panel at its place; the drawn panel is kept and redrawn only when
+  // one of its widgets changed.
+  void Draw(Surface& dest);
+
+ private:
+  struct Child {
+    ImageWidget* image;
+    Label* label;
+  };
+  std::vector<long long> Signature() const;
+  std::vector<Child> children_;
+  Surface cached_;
+  std::vector<long long> cached_signature_;
+};
+
+}  // namespace media

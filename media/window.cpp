@@ -1,0 +1,188 @@
+#include "media/window.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <thread>
+
+#include "media/display_mode.h"
+#include "media/error.h"
+
+namespace media {
+
+namespace {
+
+std::vector<DisplayMode> AvailableModes(int display) {
+  std::vector<DisplayMode> modes;
+  for (int i = 0, n = SDL_GetNumDisplayModes(display); i < n; ++i) {
+    SDL_DisplayMode m;
+    if (SDL_GetDisplayMode(display, i, &m) == 0)
+      modes.push_back({m.w, m.h, static_cast<int>(SDL_BITSPERPIXEL(m.format))});
+  }
+  return modes;
+}
+
+}  // namespace
+
+Window::~Window() {
+  if (texture_) SDL_DestroyTexture(texture_);
+  if (renderer_) SDL_DestroyRenderer(renderer_);
+  if (window_) SDL_DestroyWindow(window_);
+  if (video_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+void Window::Open(WindowMode mode, int width, int height, const std::string& title) {
+  width_ = width;
+  height_ = height;
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+    throw Error(std::string("The display cannot be initialized: ") + SDL_GetError());
+  video_ = true;
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");  // sharp, nearest-pixel scaling
+
+  Uint32 flags = SDL_WINDOW_ALLOW_HIGHDPI;
+  int w = width, h = height;
+  SDL_Rect usable{0, 0, width, height};
+  SDL_GetDisplayUsableBounds(0, &usable);
+  std::optional<DisplayMode> exclusive;
+  switch (mode) {
+    case WindowMode::Desktop:
+      flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+      break;
+    case WindowMode::Windowed: {
+      // Leave room for the window's frame.
+      const int scale = std::max(1, std::min((usable.w - 16) / width, (usable.h - 48) / height));
+      w = width * scale;
+      h = height * scale;
+      flags |= SDL_WINDOW_RESIZABLE;
+      break;
+    }
+    case WindowMode::Exclusive:
+      exclusive = ChooseDisplayMode(AvailableModes(0), DisplayMode{width, height, 16});
+      if (!exclusive) {
+        char message[96];
+        std::snprintf(message, sizeof message, "Display mode cannot be changed (%dx%d %dbit)",
+                      width, height, 16);
+        throw Error(message);
+      }
+      w = exclusive->width;
+      h = exclusive->height;
+      flags |= SDL_WINDOW_FULLSCREEN;
+      break;
+  }
+  window_ =
+      SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h, flags);
+  if (!window_) throw Error(std::string("The window cannot be made: ") + SDL_GetError());
+  if (exclusive) {
+    SDL_DisplayMode m{};
+    SDL_GetWindowDisplayMode(window_, &m);
+    m.w = exclusive->width;
+    m.h = exclusive->height;
+    if (SDL_SetWindowDisplayMode(window_, &m) != 0) {
+      char message[96];
+      std::snprintf(message, sizeof message, "Display mode cannot be changed (%dx%d %dbit)", width,
+                    height, 16);
+      throw Error(message);
+    }
+  }
+  renderer_ = SDL_CreateRenderer(window_, -1, 0);
+  if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  if (!renderer_) throw Error(std::string("Primary Surface cannot be made: ") + SDL_GetError());
+  SDL_RenderSetLogicalSize(renderer_, width, height);
+  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
+                               width, height);
+  if (!texture_) throw Error(std::string("Surface cannot be made: ") + SDL_GetError());
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  SDL_RenderPresent(renderer_);
+  focused_ = true;
+}
+
+bool Window::Usable() const {
+  if (!window_) return false;
+  const Uint32 f = SDL_GetWindowFlags(window_);
+  return !(f & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN));
+}
+
+void Window::Show(const Surface& frame) {
+  if (!texture_ || !frame.Valid()) return;
+  SDL_UpdateTexture(texture_, nullptr, frame.Row(0), frame.PitchPixels() * 2);
+  SDL_RenderClear(renderer_);
+  SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+  SDL_RenderPresent(renderer_);
+}
+
+void Window::SetCursor(int cursor) {
+  if (cursor == cursor_) return;
+  cursor_ = cursor;
+  static SDL_Cursor* hand = nullptr;
+  static SDL_Cursor* arrow = nullptr;
+  if (cursor == -1) {
+    SDL_ShowCursor(SDL_DISABLE);
+    return;
+  }
+  SDL_ShowCursor(SDL_ENABLE);
+  if (cursor == -21) {
+    if (!hand) hand = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
+    if (hand) SDL_SetCursor(hand);
+  } else {
+    if (!arrow) arrow = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+    if (arrow) SDL_SetCursor(arrow);
+  }
+}
+
+void Window::PumpEvents(EventSink& sink) {
+  SDL_Event e;
+  while (SDL_PollEvent(&e)) {
+    switch (e.type) {
+      case SDL_QUIT:
+        sink.OnClose();
+        break;
+      case SDL_KEYDOWN:
+        sink.OnKeyDown(e.key.keysym.sym, e.key.repeat != 0, (e.key.keysym.mod & KMOD_ALT) != 0);
+        break;
+      case SDL_KEYUP:
+        sink.OnKeyUp(e.key.keysym.sym);
+        break;
+      case SDL_MOUSEMOTION:
+        sink.OnMouseMove(e.motion.x, e.motion.y);
+        break;
+      case SDL_MOUSEBUTTONDOWN:
+        if (e.button.button == SDL_BUTTON_LEFT) {
+          sink.OnMouseMove(e.button.x, e.button.y);
+          sink.OnClick();
+        }
+        break;
+      case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+          focused_ = true;
+          sink.OnFocus(true);
+        } else if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+          focused_ = false;
+          sink.OnFocus(false);
+        } else if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
+          sink.OnClose();
+        }
+        break;
+      case SDL_CONTROLLERDEVICEADDED:
+      case SDL_CONTROLLERDEVICEREMOVED:
+      case SDL_JOYDEVICEADDED:
+      case SDL_JOYDEVICEREMOVED:
+        sink.OnDevicesChanged();
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+double WallSeconds() {
+  static const Uint64 frequency = SDL_GetPerformanceFrequency();
+  return static_cast<double>(SDL_GetPerformanceCounter()) / static_cast<double>(frequency);
+}
+
+void SleepSeconds(double seconds) {
+  if (seconds > 0) std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+}
+
+}  // namespace media

@@ -1,0 +1,65 @@
+#pragma once
+// The real window: shows presented frames scaled to fit (sharp, letterboxed) and
+// turns the platform's events into calls on an EventSink, in picture coordinates.
+#include <string>
+
+#include "media/surface.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+
+namespace media {
+
+class EventSink {
+ public:
+  virtual ~EventSink() = default;
+  // sdl_keycode is the platform's key symbol; repeat marks the platform's key repeat.
+  virtual void OnKeyDown(int sdl_keycode, bool repeat, bool alt) = 0;
+  virtual void OnKeyUp(int sdl_keycode) = 0;
+  virtual void OnMouseMove(int x, int y) = 0;
+  virtual void OnClick() = 0;
+  virtual void OnFocus(bool focused) = 0;
+  virtual void OnClose() = 0;
+  virtual void OnDevicesChanged() = 0;
+};
+
+enum class WindowMode {
+  Desktop,    // full screen on the desktop's own mode, the picture scaled to fit
+  Windowed,   // a window at the largest whole-number scale that fits the desktop
+  Exclusive,  // full screen in a changed screen mode of 800 x 600 x 16 or the nearest fit
+};
+
+class Window {
+ public:
+  Window() = default;
+  ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  // Throws media::Error when the window or the screen mode cannot be had.
+  void Open(WindowMode mode, int width, int height, const std::string& title);
+  bool IsOpen() const { return window_ != nullptr; }
+  // False while the window is minimised or hidden: nothing can be shown then.
+  bool Usable() const;
+  bool HasFocus() const { return focused_; }
+  void Show(const Surface& frame);
+  // -1 hides the cursor, -21 shows the hand, anything else the arrow.
+  void SetCursor(int cursor);
+  void PumpEvents(EventSink& sink);
+
+ private:
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  int width_ = 0, height_ = 0;
+  int cursor_ = 0;
+  bool focused_ = true;
+  bool video_ = false;
+};
+
+// The wall clock of the real-time loop (never read by game logic).
+double WallSeconds();
+void SleepSeconds(double seconds);
+
+}  // namespace media

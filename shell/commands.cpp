@@ -1,0 +1,47 @@
+#include "shell/commands.h"
+
+#include "game/reset.h"
+#include "shell/form.h"
+#include "shell/level_flow.h"
+#include "world/sound_bed.h"
+
+namespace heli {
+
+void down(TForm1& g, std::uint16_t key) {
+  if (key != VK_ESCAPE) return;
+  if (g.intro_running != 0) {
+    // Skipping also stops drama, which the intro's own end leaves to finish.
+    g.Wave(0).PlayWave(false);
+    g.Wave(8).StopWave();
+    g.Wave(10).StopWave();
+    g.intro_running = 0;
+    g.in_menu = 1;
+    g.level = 1;
+    ResetGameState(g);
+    g.game_started = 0;
+    return;
+  }
+  if (g.level_intro != 0) {
+    StartPlay(g);
+    return;
+  }
+  // The help picture and the map are closed first; only a further Escape pauses.
+  if (g.help_shown == 0 && g.map_shown == 0 && g.in_menu == 0) {
+    g.in_menu = 1;
+    StopGameSounds(g);
+  }
+  g.help_shown = 0;
+  g.map_shown = 0;
+}
+
+void klik(TForm1& g) {
+  // menu_item was set from mouse_y by the last menu tick; the click's place is unused.
+  if (g.in_menu != 0) MenuChoice(g);
+}
+
+void m_move(TForm1& g, int x, int y) {
+  g.mouse_x = x;
+  g.mouse_y = y;
+}
+
+}  // namespace heli

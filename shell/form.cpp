@@ -1,0 +1,161 @@
+#include "shell/form.h"
+
+#include <cstdio>
+#include <cstring>
+#include <iostream>
+
+#include "assets/embedded.h"
+#include "media/error.h"
+
+namespace heli {
+
+namespace {
+
+struct StoredWave {
+  const char* name;
+  bool looped;
+};
+
+// The sound list as stored: names and loop flags; the recordings are built in.
+constexpr StoredWave kWaves[22] = {
+    {"h_menu", true},        {"helik", true},     {"vytah", false},  {"vybuch", false},
+    {"vlny", true},          {"hlas", false},     {"hura", false},   {"klik", false},
+    {"cizivrtulnik", false}, {"tamrox", true},    {"drama", false},  {"storm", false},
+    {"kasel", false},        {"mrtvy", false},    {"kroky", false},  {"lodicka", false},
+    {"vystrel", false},      {"ohen", false},     {"sirena", false}, {"fanfara", false},
+    {"benzin", false},       {"hudba_hra", false}};
+
+void LoadBuiltInList(media::ImageList& list, const char* file) {
+  auto bytes = assets::Embedded(file);
+  if (bytes.empty()) return;  // not made yet: the list stays empty and draws nothing
+  list.LoadItemsFromMemory(bytes, file);
+}
+
+// A window picture as the surface its widget shows; null when it is missing.
+std::shared_ptr<const media::Surface> WindowPicture(media::ImageList& window, int index) {
+  if (index >= window.Count()) return nullptr;
+  media::PictureCollectionItem& item = window.Item(index);
+  item.Prepare();
+  const media::Surface* prepared = item.Prepared();
+  if (!prepared) return nullptr;
+  auto copy = std::make_shared<media::Surface>(prepared->Width(), prepared->Height());
+  for (int y = 0; y < prepared->Height(); ++y)
+    std::memcpy(copy->Row(y), prepared->Row(y), sizeof(media::Pixel) * prepared->Width());
+  return copy;
+}
+
+void Place(media::ImageWidget& w, int left, int top, int width, int height) {
+  w.Left = left;
+  w.Top = top;
+  w.Width = width;
+  w.Height = height;
+}
+
+void LayOutWidgets(TForm1& f) {
+  media::ImageList window;
+  LoadBuiltInList(window, "window.lta");
+
+  f.spodni_menu.Left = 0;
+  f.spodni_menu.Top = 541;
+  f.spodni_menu.Width = 800;
+  f.spodni_menu.Height = 75;
+  f.spodni_menu.Color = media::clBlack;
+  // Image2 fills the panel inside its one-pixel border, stretched.
+  Place(f.Image2, 1, 1, 798, 73);
+  f.Image2.Stretch = true;
+  f.Image2.Picture = WindowPicture(window, 0);
+  Place(f.gotacky, 83, 12, 138, 10);
+  Place(f.grychlost, 83, 24, 138, 10);
+  Place(f.gvyska, 83, 36, 138, 10);
+  Place(f.gpalivo, 82, 50, 131, 12);
+  const int gauge_pictures[4] = {1, 2, 3, 4};
+  media::ImageWidget* gauges[4] = {&f.gotacky, &f.grychlost, &f.gvyska, &f.gpalivo};
+  for (int i = 0; i < 4; ++i) {
+    gauges[i]->Stretch = true;
+    gauges[i]->Transparent = true;
+    gauges[i]->Picture = WindowPicture(window, gauge_pictures[i]);
+  }
+  auto head = WindowPicture(window, 5);
+  const int head_left[4] = {269, 287, 311, 335};
+  media::ImageWidget* heads[4] = {&f.hlava1, &f.hlava2, &f.hlava3, &f.hlava4};
+  for (int i = 0; i < 4; ++i) {
+    Place(*heads[i], head_left[i], 37, 21, 24);
+    heads[i]->Center = true;
+    heads[i]->Picture = head;
+  }
+  f.clevel.Left = 768;
+  f.clevel.Top = 32;
+  f.clevel.Caption = std::to_string(1);
+  f.clevel.Font = media::FontSpec{16, 72, true};
+  f.clevel.Color = media::clYellow;
+  f.spodni_menu.Add(&f.Image2);
+  for (auto* g : {&f.gotacky, &f.grychlost, &f.gvyska, &f.gpalivo}) f.spodni_menu.Add(g);
+  for (auto* h : heads) f.spodni_menu.Add(h);
+  f.spodni_menu.Add(&f.clevel);
+
+  auto counter = WindowPicture(window, 6);
+  f.p_zachraneni.Left = 364;
+  f.p_zachraneni.Top = 0;
+  f.p_zachraneni.Width = 129;
+  f.p_zachraneni.Height = 57;
+  Place(f.Image5, 0, 0, 129, 57);
+  f.Image5.Picture = counter;
+  f.zachrana.Left = 48;
+  f.zachrana.Top = 24;
+  f.zachrana.Caption = std::to_string(0);
+  f.zachrana.Font = media::FontSpec{32, 72, true};
+  f.zachrana.Color = media::clLime;
+  f.p_zachraneni.Add(&f.Image5);
+  f.p_zachraneni.Add(&f.zachrana);
+
+  f.p_ohrozeni.Left = 0;
+  f.p_ohrozeni.Top = 0;
+  f.p_ohrozeni.Width = 129;
+  f.p_ohrozeni.Height = 57;
+  Place(f.Image4, 0, 0, 129, 57);
+  f.Image4.Picture = counter;
+  f.ohrozeni.Left = 40;
+  f.ohrozeni.Top = 24;
+  f.ohrozeni.Caption = std::to_string(0);
+  f.ohrozeni.Font = media::FontSpec{32, 72, true};
+  f.ohrozeni.Color = media::clRed;
+  f.p_ohrozeni.Add(&f.Image4);
+  f.p_ohrozeni.Add(&f.ohrozeni);
+}
+
+void LoadWaves(TForm1& f) {
+  for (int i = 0; i < 22; ++i) {
+    char file[64];
+    std::snprintf(file, sizeof file, "sounds/%02d_%s.wav", i, kWaves[i].name);
+    f.DXWaveList1.Add(kWaves[i].name, kWaves[i].looped, assets::Embedded(file));
+  }
+}
+
+}  // namespace
+
+void LoadForm(TForm1& f, const FormOptions& options) {
+  LayOutWidgets(f);
+  LoadBuiltInList(f.vrt, "vrt.lta");
+  LoadBuiltInList(f.ostrovy, "ostrovy.lta");
+
+  media::DisplayOptions display = options.display;
+  if (display.title.empty()) display.title = "Záchranný vrtulník";
+  f.DXDraw.Initialize(display);
+  f.DXDraw.AddPanel(&f.spodni_menu);
+  f.DXDraw.AddPanel(&f.p_zachraneni);
+  f.DXDraw.AddPanel(&f.p_ohrozeni);
+  f.DXDraw.Cursor = -21;  // crHandPoint as stored
+  // The display tells the image lists to prepare their pictures once it is set up.
+  f.vrt.Initialize();
+  f.ostrovy.Initialize();
+  f.poz.Initialize();
+
+  LoadWaves(f);
+  if (!f.DXSound1.Initialize(options.sound) && options.sound)
+    std::cerr << "heli-rescue: sound is off: " << f.DXSound1.Status() << "\n";
+  f.DXWaveList1.Attach(f.DXSound1);
+
+  f.DXInput1.Initialize();
+}
+
+}  // namespace heli

@@ -1,0 +1,204 @@
+#include "shell/level_flow.h"
+
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "game/reset.h"
+#include "game/save_file.h"
+#include "levels/layout.h"
+#include "shell/form.h"
+#include "world/sound_bed.h"
+
+namespace heli {
+
+namespace {
+
+constexpr int kHiddenCursor = -1;
+
+void ShowPanels(TForm1& g, bool shown) {
+  g.spodni_menu.Visible = shown;
+  g.p_zachraneni.Visible = shown;
+  g.p_ohrozeni.Visible = shown;
+}
+
+// Levels 3, 5, 7 and 9 share the pictures of level 1.
+u8 LevelFileOf(u8 level) {
+  return (level == 3 || level == 5 || level == 7 || level == 9) ? 1 : level;
+}
+
+// Reads a level picture file into a list of its own, so that a file that cannot
+// be read leaves poz as it was. Returns what went wrong, or an empty text.
+std::string ReadLevelPictures(const std::string& path, bool prepare, media::ImageList& out) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec) || !std::ifstream(path, std::ios::binary))
+    return "Cannot open file " + path;
+  try {
+    if (prepare) out.Initialize();
+    out.LoadItemsFromFile(path);
+  } catch (const std::exception& e) {
+    std::string message = e.what();
+    if (message.find(path) == std::string::npos) message = path + ": " + message;
+    return message;
+  }
+  return {};
+}
+
+// A level that cannot be shown is not started: back to the menu, which names the
+// file, with the world and the save file as they were.
+void LevelStartFailed(TForm1& g, const std::string& error) {
+  std::cerr << "heli-rescue: " << error << "\n";
+  g.level_error = error;
+  // Only a completed level starts the next one during play, with its sounds on.
+  if (g.level_done != 0) StopGameSounds(g);
+  g.level_done = 0;
+  g.level_intro = 0;
+  g.in_menu = 1;
+  ShowPanels(g, false);
+}
+
+void ReportSaveFailure() {
+  std::cerr << "heli-rescue: cannot write " << kSaveFileName
+            << "; the level reached is not saved\n";
+}
+
+// New game and saved game: play starts at `level` from its start screen.
+bool BeginGame(TForm1& g, u8 level) {
+  const u8 prior_level = g.level;
+  const u8 prior_started = g.game_started;
+  g.DXDraw.Cursor = kHiddenCursor;
+  g.level = level;
+  g.game_started = 1;
+  g.in_menu = 0;
+  if (!StartLevel(g)) {
+    // The paused game, if any, stays as it was under the menu.
+    g.level = prior_level;
+    g.game_started = prior_started;
+    return false;
+  }
+  StartLevelSounds(g);
+  return true;
+}
+
+void LoadGame(TForm1& g) {
+  const u8 prior_level = g.level;
+  LoadProgress(g);
+  if (g.load_failed != 0) return;
+  if (!BeginGame(g, g.level)) g.level = prior_level;
+}
+
+void ReturnToGame(TForm1& g) {
+  if (g.game_started == 0) {
+    g.game_started = 1;
+    if (!StartLevel(g)) {
+      g.game_started = 0;
+      return;
+    }
+  }
+  ShowPanels(g, true);
+  g.DXDraw.Cursor = kHiddenCursor;
+  g.in_menu = 0;
+  StartLevelSounds(g);
+}
+
+}  // namespace
+
+std::string LevelFilePath(int n) {
+  return "data/lev" + std::to_string(n) + ".lta";
+}
+
+bool StartLevel(TForm1& g) {
+  u8 next = g.level;
+  if (g.level_done != 0) {
+    ++next;
+    if (next > 9) next = 1;
+  }
+  const u8 file = LevelFileOf(next);
+  // The pictures are read first: a level without them is never laid out, and the
+  // save file is written only for a level that really starts.
+  media::ImageList pictures;
+  if (std::string error = ReadLevelPictures(LevelFilePath(file), g.poz.Initialized(), pictures);
+      !error.empty()) {
+    LevelStartFailed(g, error);
+    return false;
+  }
+
+  ShowPanels(g, false);
+  g.cass.Enabled = false;
+  g.DXDraw.Cursor = kHiddenCursor;
+  if (g.level_done != 0) {
+    g.level = next;
+    // Level 1 is never saved, so completing level 9 leaves the save at 9.
+    if (g.level > 1 && !SaveProgress(g)) ReportSaveFailure();
+  }
+  g.lev_file = file;
+  g.poz = std::move(pictures);
+  g.level_error.clear();
+  ResetGameState(g);
+  LayoutLevel(g);
+  g.level_intro = 1;
+  return true;
+}
+
+void StartPlay(TForm1& g) {
+  g.level_intro = 0;
+  g.spodni_menu.Visible = true;
+  g.p_zachraneni.Visible = true;
+  if (g.level == 2 || g.level == 4) g.cass.Enabled = true;
+  g.p_ohrozeni.Visible = true;
+  LayoutLevel(g);
+}
+
+void CrashTick(TForm1& g) {
+  media::Surface& back = g.DXDraw.BackSurface();
+  g.map_shown = 0;
+  g.vrt.DrawImage(back, 25, 150, 100);
+  g.Wave(1).StopWave();
+  if (g.crash_tick == 1) g.Wave(3).PlayWave(false);
+  // Six explosion pictures, five steps each.
+  if (g.crash_tick >= 1 && g.crash_tick <= 30)
+    g.vrt.DrawImage(back, 9 + (g.crash_tick - 1) / 5, g.view_x + g.heli_screen_x - 50,
+                    g.view_y + g.heli_screen_y - 50);
+  ++g.crash_tick;
+  if (g.crash_tick == 150) {
+    g.crashed = 0;
+    g.crash_tick = 1;
+    ResetGameState(g);
+    LayoutLevel(g);
+    g.in_menu = 1;
+    StopGameSounds(g);
+  }
+}
+
+void MenuChoice(TForm1& g) {
+  switch (g.menu_item) {
+    case 21:
+      BeginGame(g, 1);
+      break;
+    case 22:
+      LoadGame(g);
+      break;
+    case 23:
+      ReturnToGame(g);
+      break;
+    case 24:
+      g.closed = true;
+      break;
+    default:
+      break;
+  }
+}
+
+bool StartAtLevel(TForm1& g, int n) {
+  g.intro_running = 0;
+  g.in_menu = 1;
+  if (!BeginGame(g, static_cast<u8>(n))) {
+    g.Wave(0).PlayWave(false);  // the menu's music, as after the intro
+    return false;
+  }
+  StartPlay(g);
+  return true;
+}
+
+}  // namespace heli

@@ -1,0 +1,53 @@
+#include "shell/main_window.h"
+
+#include "game/reset.h"
+#include "shell/form.h"
+#include "shell/play_tick.h"
+#include "shell/screens.h"
+
+namespace heli {
+
+void create(TForm1& g) {
+  // The window itself is 798 x 598 as set here; the picture is always 800 x 600.
+  g.spodni_menu.Top = 525;
+  g.spodni_menu.Left = 0;
+  g.in_menu = 0;
+  g.level = 1;
+  ResetGameState(g);
+  g.game_started = 0;
+  g.spodni_menu.Visible = false;
+  g.p_zachraneni.Visible = false;
+  g.p_ohrozeni.Visible = false;
+  g.intro_running = 1;
+  g.DXDraw.Visible = true;
+  g.DXDraw.Cursor = -1;
+  g.Timer1.Enabled = true;
+}
+
+void Timer1Timer(TForm1& g) {
+  if (g.intro_running != 0) {
+    IntroTick(g);
+  } else if (g.in_menu != 0) {
+    g.DXDraw.Cursor = -21;
+    MenuTick(g);
+  } else if (g.level_intro != 0) {
+    LevelIntroTick(g);
+  } else if (g.DXDraw.ReadyToDraw()) {
+    PlayTick(g);
+  }
+}
+
+void cassTimer(TForm1& g) {
+  if (g.level == 4 && g.special_count == 5) g.clock_on = 0;
+  if (g.clock_on == 0 || g.crashed != 0) return;
+  ++g.clock_ticks;
+  if (g.clock_ticks == 253) g.crashed = 1;
+  if (g.clock_ticks == g.next_event) {
+    if (g.next_person >= 1 && g.next_person <= g.people.capacity)
+      g.people.At(g.next_person).doomed = 1;
+    g.next_event += g.event_interval;
+    ++g.next_person;
+  }
+}
+
+}  // namespace heli

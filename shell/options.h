@@ -1,0 +1,44 @@
+#pragma once
+// The command line.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace heli {
+
+struct Options {
+  bool help = false;
+  bool version = false;
+  bool window = false;
+  bool exclusive = false;
+  bool headless = false;
+  bool nosound = false;
+  std::int64_t ticks = -1;  // stop after this many main ticks; -1 = until the window closes
+  std::optional<std::uint32_t> seed;
+  int tick_rate = 60;
+  std::string screenshot;
+  // Start a new game at this level, straight into play (1 .. 9); none = the intro.
+  std::optional<int> level;
+  bool tick_rate_given = false;
+
+  // Demos and measurements.
+  std::string record;  // write the live game's input as a demo
+  std::string play;    // play a demo back
+  std::string dump;    // one JSON line of the game state after main ticks
+  int dump_every = 1;  // ... after every Nth
+  std::vector<std::pair<std::int64_t, std::string>> screenshots_at;  // tick, PNG file
+  std::string timedemo;  // play a demo headless as fast as possible and time the ticks
+};
+
+struct ParseResult {
+  Options options;
+  std::string error;  // one line for the player; empty when the line was good
+};
+
+ParseResult ParseOptions(int argc, const char* const* argv);
+// The --help text.
+std::string HelpText();
+
+}  // namespace heli

@@ -1,0 +1,64 @@
+#include "shell/play_tick.h"
+
+#include "game/chair.h"
+#include "game/flight.h"
+#include "game/landing.h"
+#include "game/scenery.h"
+#include "shell/form.h"
+#include "shell/hud.h"
+#include "shell/level_flow.h"
+#include "world/helis.h"
+#include "world/map_view.h"
+#include "world/objects.h"
+#include "world/people.h"
+#include "world/vortex.h"
+
+namespace heli {
+
+void PlayTick(TForm1& g) {
+  g.DXInput1.PollInput();
+  if (g.altitude > 6) VortexEffectTick(g);
+  if (g.map_shown != 0) {
+    MapViewTick(g);
+    g.Timer1.Interval = 25;
+    if (g.crashed != 0) g.map_shown = 0;
+  }
+  PadsTick(g);
+  HazardsTick(g);
+  if (g.level_done != 0) {
+    g.map_shown = 0;
+    StartLevel(g);
+  }
+  if (g.map_shown == 0) {
+    g.ostrovy.DrawImage(g.DXDraw.BackSurface(), 21, g.background_x, g.background_y);
+    ParticlesTick(g);
+    g.Timer1.Interval = 2;
+    DrawRotorWash(g);
+    ObjectsTick(g);
+    TilesTick(g);
+    PeopleTick(g);
+    if (g.crashed == 0 || g.crash_tick <= 6) {
+      DrawHelicopterShadow(g);
+      ChairTick(g);
+      DrawHelicopterBody(g);
+      if (g.map_shown == 0) HelisTick(g);
+    }
+  }
+
+  ApplyFlightControls(g);
+  if (g.DXInput1.State(media::stButton5)) ChairKey(g);
+  HelpAndMapKeys(g);
+  UpdateHeadIcons(g);
+  DriftVortices(g);
+  ComputeScroll(g);
+  TextOverlay(g);
+  if (g.key_lock > 0) --g.key_lock;
+  UpdateFlightLimits(g);
+  g.spin_angle = static_cast<u8>(g.spin_angle + 2);
+  if (g.map_shown == 0 && g.help_shown != 0) g.vrt.DrawImage(g.DXDraw.BackSurface(), 28, 135, -5);
+  if (g.clock_on != 0) DrawClock(g);
+  if (g.crashed != 0) CrashTick(g);
+  g.DXDraw.Present();
+}
+
+}  // namespace heli

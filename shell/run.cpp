@@ -1,0 +1,340 @@
+#include "shell/run.h"
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <set>
+#include <vector>
+
+#include "media/keys.h"
+#include "media/png_writer.h"
+#include "shell/commands.h"
+#include "shell/demo.h"
+#include "shell/form.h"
+#include "shell/level_flow.h"
+#include "shell/main_window.h"
+#include "shell/state_dump.h"
+#include "shell/timers.h"
+
+namespace heli {
+
+namespace {
+
+// A window event, kept until it is handed to the game just before the next main
+// tick, so that a live game and its recording see their events at the same point.
+struct WindowEvent {
+  enum class Kind { KeyDown, KeyUp, Mouse, Click, Focus, DevicesChanged, Close } kind;
+  int key = 0;  // virtual-key code
+  bool repeat = false;
+  int x = 0, y = 0;
+  bool focused = false;
+};
+
+class EventQueue : public media::EventSink {
+ public:
+  void OnKeyDown(int sym, bool repeat, bool) override {
+    if (const int vk = media::VirtualKeyFromSdl(sym))
+      events.push_back({WindowEvent::Kind::KeyDown, vk, repeat});
+  }
+  void OnKeyUp(int sym) override {
+    if (const int vk = media::VirtualKeyFromSdl(sym))
+      events.push_back({WindowEvent::Kind::KeyUp, vk});
+  }
+  void OnMouseMove(int x, int y) override {
+    events.push_back({WindowEvent::Kind::Mouse, 0, false, x, y});
+  }
+  void OnClick() override { events.push_back({WindowEvent::Kind::Click}); }
+  void OnFocus(bool focused) override {
+    events.push_back({WindowEvent::Kind::Focus, 0, false, 0, 0, focused});
+  }
+  void OnClose() override { closed = true; }
+  void OnDevicesChanged() override { events.push_back({WindowEvent::Kind::DevicesChanged}); }
+
+  std::vector<WindowEvent> events;
+  bool closed = false;
+};
+
+// Writes the live game's input as a demo: events as they reach the game, and the
+// set of held keys whenever it changes.
+class Recorder {
+ public:
+  Recorder(int rate, std::uint32_t seed) {
+    demo_.rate = rate;
+    demo_.seed = seed;
+  }
+  void Event(std::int64_t tick, const WindowEvent& e) {
+    switch (e.kind) {
+      case WindowEvent::Kind::KeyDown:
+        if (DemoKeyName(e.key)) Add(tick, DemoEvent::Kind::Press, {e.key});
+        if (!e.repeat && DemoHoldable(e.key)) held_.insert(e.key);
+        break;
+      case WindowEvent::Kind::KeyUp:
+        held_.erase(e.key);
+        break;
+      case WindowEvent::Kind::Mouse: {
+        DemoEvent d{tick, DemoEvent::Kind::Mouse, {}, e.x, e.y};
+        demo_.events.push_back(d);
+        break;
+      }
+      case WindowEvent::Kind::Click:
+        Add(tick, DemoEvent::Kind::Click, {});
+        break;
+      case WindowEvent::Kind::Focus:
+        if (!e.focused) held_.clear();  // the input device forgets every key then
+        break;
+      default:
+        break;
+    }
+  }
+  // While a demo plays: what it delivers, so that its recording plays the same game.
+  void Played(const DemoEvent& e) {
+    if (e.kind == DemoEvent::Kind::Hold)
+      held_ = std::set<int>(e.keys.begin(), e.keys.end());
+    else if (e.kind != DemoEvent::Kind::End)
+      demo_.events.push_back(e);
+  }
+  void BeforeTick(std::int64_t tick) {
+    if (held_ != recorded_) {
+      Add(tick, DemoEvent::Kind::Hold, std::vector<int>(held_.begin(), held_.end()));
+      recorded_ = held_;
+    }
+  }
+  bool Write(const std::string& path, std::int64_t end_tick) {
+    Add(end_tick, DemoEvent::Kind::End, {});
+    std::ofstream out(path, std::ios::binary);
+    out << FormatDemo(demo_);
+    return static_cast<bool>(out);
+  }
+
+ private:
+  void Add(std::int64_t tick, DemoEvent::Kind kind, std::vector<int> keys) {
+    demo_.events.push_back(DemoEvent{tick, kind, std::move(keys)});
+  }
+  Demo demo_;
+  std::set<int> held_, recorded_;
+};
+
+void Deliver(TForm1& g, const WindowEvent& e) {
+  switch (e.kind) {
+    case WindowEvent::Kind::KeyDown:
+      if (!e.repeat) g.DXInput1.KeyDown(e.key);
+      down(g, static_cast<std::uint16_t>(e.key));
+      break;
+    case WindowEvent::Kind::KeyUp:
+      g.DXInput1.KeyUp(e.key);
+      break;
+    case WindowEvent::Kind::Mouse:
+      m_move(g, e.x, e.y);
+      break;
+    case WindowEvent::Kind::Click:
+      klik(g);
+      break;
+    case WindowEvent::Kind::Focus:
+      g.DXInput1.SetActive(e.focused);
+      g.DXSound1.SetFocus(e.focused);
+      break;
+    case WindowEvent::Kind::DevicesChanged:
+      g.DXInput1.DevicesChanged();
+      break;
+    case WindowEvent::Kind::Close:
+      g.closed = true;
+      break;
+  }
+}
+
+// Plays a demo's events into the game: held keys through the input device, key
+// presses to the key handler, the mouse to the mouse handlers.
+class Player {
+ public:
+  explicit Player(Demo demo) : demo_(std::move(demo)) {}
+  // Delivers the events of this tick; false when the demo ends before it.
+  bool Deliver(TForm1& g, std::int64_t tick, Recorder* recorder) {
+    for (; next_ < demo_.events.size() && demo_.events[next_].tick <= tick; ++next_) {
+      const DemoEvent& e = demo_.events[next_];
+      if (recorder) recorder->Played(DemoEvent{tick, e.kind, e.keys, e.x, e.y});
+      switch (e.kind) {
+        case DemoEvent::Kind::Hold: {
+          std::set<int> wanted(e.keys.begin(), e.keys.end());
+          for (int k : held_)
+            if (!wanted.count(k)) g.DXInput1.KeyUp(k);
+          for (int k : wanted)
+            if (!held_.count(k)) g.DXInput1.KeyDown(k);
+          held_ = std::move(wanted);
+          break;
+        }
+        case DemoEvent::Kind::Press:
+          down(g, static_cast<std::uint16_t>(e.keys.at(0)));
+          break;
+        case DemoEvent::Kind::Mouse:
+          m_move(g, e.x, e.y);
+          break;
+        case DemoEvent::Kind::Click:
+          klik(g);
+          break;
+        case DemoEvent::Kind::End:
+          return false;
+      }
+    }
+    return true;
+  }
+
+ private:
+  Demo demo_;
+  std::size_t next_ = 0;
+  std::set<int> held_;
+};
+
+std::uint32_t SeedFromWallClock() {
+  const auto now = std::chrono::system_clock::now().time_since_epoch();
+  return static_cast<std::uint32_t>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
+
+std::int64_t Percentile(std::vector<std::int64_t> v, double p) {
+  if (v.empty()) return 0;
+  const std::size_t k = std::min(v.size() - 1, static_cast<std::size_t>(p * (v.size() - 1) + 0.5));
+  std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(k), v.end());
+  return v[k];
+}
+
+}  // namespace
+
+int RunProgram(const Options& given) {
+  Options options = given;
+  const bool timing = !options.timedemo.empty();
+  if (timing) {
+    options.play = options.timedemo;
+    options.headless = true;
+  }
+
+  std::unique_ptr<Player> player;
+  int rate = options.tick_rate;
+  std::optional<std::uint32_t> seed = options.seed;
+  if (!options.play.empty()) {
+    try {
+      Demo demo = LoadDemo(options.play);
+      if (!options.tick_rate_given) rate = demo.rate;
+      if (!seed) seed = demo.seed;
+      player = std::make_unique<Player>(std::move(demo));
+    } catch (const std::exception& e) {
+      std::cerr << e.what() << "\n";
+      return 2;
+    }
+  }
+
+  auto form = std::make_unique<TForm1>();
+  TForm1& g = *form;
+  g.session_seed = seed ? *seed : SeedFromWallClock();
+
+  FormOptions fo;
+  fo.display.headless = options.headless;
+  fo.display.mode = options.exclusive ? media::WindowMode::Exclusive
+                    : options.window  ? media::WindowMode::Windowed
+                                      : media::WindowMode::Desktop;
+  fo.sound = !options.headless && !options.nosound;
+  try {
+    LoadForm(g, fo);
+  } catch (const std::exception& e) {
+    std::cerr << "heli-rescue: " << e.what() << "\n";
+    return 1;
+  }
+  create(g);
+  // A level that cannot start leaves the menu, which says why; the run goes on.
+  if (options.level) StartAtLevel(g, *options.level);
+
+  std::unique_ptr<std::ofstream> dump;
+  if (!options.dump.empty()) {
+    dump = std::make_unique<std::ofstream>(options.dump, std::ios::binary);
+    if (!*dump) {
+      std::cerr << "heli-rescue: cannot write " << options.dump << "\n";
+      return 1;
+    }
+  }
+  std::unique_ptr<Recorder> recorder;
+  if (!options.record.empty()) recorder = std::make_unique<Recorder>(rate, g.session_seed);
+
+  TickClock clock(rate);
+  EventQueue queue;
+  media::Window* window = g.DXDraw.window();
+  const double period = 1.0 / clock.Rate();
+  double start = media::WallSeconds();
+  std::int64_t tick = 0;
+  std::vector<std::int64_t> tick_us;
+  int exit_status = 0;
+
+  while (!g.closed && (options.ticks < 0 || tick < options.ticks)) {
+    const std::int64_t step = clock.NextTickStep();
+    if (window) {
+      // Real time: wait for the tick's moment, sleeping in whole milliseconds and
+      // taking the window's events as they come.
+      for (;;) {
+        window->PumpEvents(queue);
+        const double wait = start + static_cast<double>(step) * period - media::WallSeconds();
+        if (wait <= 0 || queue.closed) {
+          // A late tick runs once; the schedule moves on instead of catching up.
+          if (wait < -period) start -= wait;
+          break;
+        }
+        media::SleepSeconds(wait > 0.002 ? 0.001 : wait);
+      }
+      if (queue.closed) break;
+    }
+    while (auto due = clock.CassDue(step)) {
+      g.clock_ms = clock.MillisecondsAt(*due);
+      cassTimer(g);
+      clock.CassFired(g.cass);
+    }
+    g.clock_ms = clock.MillisecondsAt(step);
+    if (player) {
+      if (!player->Deliver(g, tick, recorder.get())) break;
+      queue.events.clear();  // the demo plays alone; the window only shows it
+      if (recorder) recorder->BeforeTick(tick);
+    } else {
+      for (const WindowEvent& e : queue.events) {
+        if (recorder) recorder->Event(tick, e);
+        Deliver(g, e);
+      }
+      queue.events.clear();
+      if (recorder) recorder->BeforeTick(tick);
+    }
+    clock.TrackCass(g.cass, step);
+    if (g.closed) break;
+
+    const double before = timing ? media::WallSeconds() : 0;
+    Timer1Timer(g);
+    if (timing) tick_us.push_back(static_cast<std::int64_t>((media::WallSeconds() - before) * 1e6));
+    clock.TickDone(g.Timer1.Interval);
+    clock.TrackCass(g.cass, step);
+
+    if (dump && tick % options.dump_every == 0) *dump << DumpState(g, tick) << '\n';
+    for (const auto& [at, file] : options.screenshots_at)
+      if (at == tick && !media::WritePng(g.DXDraw.Frame(), file)) {
+        std::cerr << "heli-rescue: cannot write " << file << "\n";
+        exit_status = 1;
+      }
+    ++tick;
+  }
+
+  if (recorder && !recorder->Write(options.record, tick)) {
+    std::cerr << "heli-rescue: cannot write " << options.record << "\n";
+    exit_status = 1;
+  }
+  if (!options.screenshot.empty() && !media::WritePng(g.DXDraw.Frame(), options.screenshot)) {
+    std::cerr << "heli-rescue: cannot write " << options.screenshot << "\n";
+    exit_status = 1;
+  }
+  if (timing) {
+    double total = 0;
+    for (auto us : tick_us) total += static_cast<double>(us) / 1e6;
+    std::printf("timedemo: %lld ticks in %.3f s, %.0f ticks/s, median %lld us, p99 %lld us\n",
+                static_cast<long long>(tick_us.size()), total,
+                total > 0 ? static_cast<double>(tick_us.size()) / total : 0.0,
+                static_cast<long long>(Percentile(tick_us, 0.5)),
+                static_cast<long long>(Percentile(tick_us, 0.99)));
+  }
+  return exit_status;
+}
+
+}  // namespace heli

@@ -1,0 +1,12 @@
+#pragma once
+// The looped sound bed of play: started together when play starts or resumes from
+// the menu, faded by volume during play, stopped when the player leaves for the menu.
+
+namespace heli {
+
+struct TForm1;
+
+void StartLevelSounds(TForm1& g);
+void StopGameSounds(TForm1& g);
+
+}  // namespace heli
