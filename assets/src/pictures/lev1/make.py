@@ -37,6 +37,16 @@ def rounded_rect_sd(w, h, inset, r):
     return outside + inside - r
 
 
+def rounded_rect_sd_box(xx, yy, x0, y0, x1, y1, r):
+    """Signed distance to the rounded box (x0, y0)..(x1, y1) (negative inside)."""
+    cx, cy = (x0 + x1) / 2.0, (y0 + y1) / 2.0
+    qx = np.abs(xx - cx) - ((x1 - x0) / 2.0 - r)
+    qy = np.abs(yy - cy) - ((y1 - y0) / 2.0 - r)
+    outside = np.sqrt(np.maximum(qx, 0) ** 2 + np.maximum(qy, 0) ** 2)
+    inside = np.minimum(np.maximum(qx, qy), 0)
+    return outside + inside - r
+
+
 def island(w, h, seed, radius, grass_amount):
     rng = np.random.default_rng(seed)
     sd = rounded_rect_sd(w, h, 9, radius)
@@ -54,9 +64,20 @@ def island(w, h, seed, radius, grass_amount):
     n_mid = K.fbm(w, h, seed + 200, base=24, octaves=4)
     ridged = 1.0 - np.abs(2.0 * K.fbm(w, h, seed + 300, base=36, octaves=4) - 1.0)
 
-    # height: cliffs rise over ~22 px, then a bumpy plateau; crevices cut in
-    cliff = np.clip(depth / 22.0, 0, 1)
-    cliff = cliff * cliff * (3 - 2 * cliff)
+    # A high plateau of organic outline stands on a low, wave-washed rock
+    # shelf that fills the rest of the obstacle area.  The camp's place (and
+    # the people's around it) is always on the plateau.
+    yy, xx = np.mgrid[0:h, 0:w].astype(np.float32)
+    ex = 2.6
+    pf = ((np.abs(xx - w / 2) / (w / 2 - 24)) ** ex + (np.abs(yy - h / 2) / (h / 2 - 24)) ** ex) ** (1 / ex)
+    pf += (K.fbm(w, h, seed + 50, base=56, octaves=3) - 0.5) * 0.34
+    camp_sd = rounded_rect_sd_box(xx, yy, 38, 64, 188, 248, 22)
+    pm = np.minimum(pf, 1.0 + camp_sd / 40.0)
+    pm = np.maximum(pm, 1.0 - depth / 26.0)          # never closer than ~26 px to the shore
+    plat = np.clip((1.0 - pm) / 0.07, 0, 1)
+    plat = K.blur(plat, 0.8)
+    plat_in = np.clip((1.0 - pm) / 0.22, 0, 1)        # well inside the plateau
+    cliff = plat * plat * (3 - 2 * plat)
     n_fine = K.fbm(w, h, seed + 250, base=8, octaves=2)
     # terraced rock: a few ledges that catch the light on their lower-left
     # faces and drop into shade on the upper-right ones
@@ -66,7 +87,7 @@ def island(w, h, seed, radius, grass_amount):
     fl = np.floor(q)
     fr = q - fl
     terr = (fl + np.clip((fr - 0.82) / 0.18, 0, 1)) / steps
-    height = terr + 0.06 * n_mid + 0.025 * n_fine
+    height = 0.22 * terr + 0.78 * terr * cliff + 0.06 * n_mid + 0.025 * n_fine
     height = K.blur(height, 0.9) * 70.0
     light = K.shade(height, strength=1.0)
 
@@ -78,9 +99,27 @@ def island(w, h, seed, radius, grass_amount):
     col = col * (1 - 0.35 * crev[..., None])
     depth_terr = terr
 
+    # the low shelf: dark wet rock with tide pools, in the plateau's shadow
+    # on its upper-right side
+    shelf = 1.0 - cliff
+    boulders = K.fbm(w, h, seed + 820, base=11, octaves=2)
+    bl = K.shade(K.blur(boulders, 0.6) * 30.0)
+    wet = K.lerp_colors(n_fine * 0.4 + n_mid * 0.6, [(0.0, (84, 76, 66)), (1.0, (128, 118, 102))])
+    wet = wet * (0.74 + 0.32 * bl[..., None])
+    pools = (K.fbm(w, h, seed + 800, base=12, octaves=3) > 0.70).astype(np.float32) * (shelf > 0.9)
+    pool_rim = np.clip(K.blur(pools, 1.0) * 3, 0, 1) * (1 - pools)
+    pool_col = K.lerp_colors(n_fine, [(0, (38, 100, 128)), (1, (52, 124, 150))])
+    wet = wet * (1 - pool_rim[..., None] * 0.3) + np.array((190, 180, 160), np.float32) * pool_rim[..., None] * 0.3
+    wet = wet * (1 - pools[..., None]) + pool_col * pools[..., None]
+    col = col * (1 - shelf[..., None]) + wet * shelf[..., None]
+    cast = np.zeros_like(cliff)
+    cast[:-8, 8:] = cliff[8:, :-8]
+    cast = K.blur(cast, 2.0) * shelf
+    col = col * (1 - 0.45 * cast[..., None])
+
     # grass on the plateau
     g = n_big * 0.4 + n_mid * 0.3 + 0.3 * depth_terr
-    grass_t = np.clip((g - (1.0 - grass_amount)) / 0.035, 0, 1) * np.clip((depth - 26) / 5, 0, 1)
+    grass_t = np.clip((g - (1.0 - grass_amount)) / 0.035, 0, 1) * plat_in
     tufts = K.fbm(w, h, seed + 400, base=7, octaves=2)
     grass = K.lerp_colors(tufts, [(0.0, (56, 100, 40)), (0.5, (75, 138, 53)), (1.0, (95, 158, 63))])
     grass = grass * (0.70 + 0.32 * light[..., None])
