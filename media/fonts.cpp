@@ -41,6 +41,7 @@ std::string FindWithFontconfig(bool bold) {
     FcPatternDestroy(match);
   }
   FcPatternDestroy(pattern);
+  FcFini();  // only the file names are needed; SDL2_ttf opens the files itself
   return found;
 }
 

@@ -36,11 +36,6 @@ std::vector<media::PictureCollectionItem> ThreeItems() {
   return items;
 }
 
-std::string TempPath(const std::string& name) {
-  static const auto dir = fixtures::TestFolder();  // one per process: one test each under ctest
-  return (dir / name).string();
-}
-
 void WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
   std::ofstream f(path, std::ios::binary | std::ios::trunc);
   f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -117,7 +112,8 @@ TEST(ImageList, ImageWithoutPictureAndBadIndicesDrawNothing) {
 }
 
 TEST(ImageList, LoadItemsFromFileReplacesTheListAndPreparesWhenInitialised) {
-  const std::string path = TempPath("good.lta");
+  const fixtures::ScopedFolder folder;
+  const std::string path = folder.Path("good.lta");
   const auto items = ThreeItems();
   WriteFile(path, media::WriteImageListFile(items));
   ImageList list;
@@ -138,8 +134,8 @@ TEST(ImageList, LoadItemsFromMissingFileLeavesTheListAsItWas) {
   ImageList list;
   list.Items() = ThreeItems();
   list.Initialize();
-  const std::string missing = TempPath("no_such_file.lta");
-  std::remove(missing.c_str());
+  const fixtures::ScopedFolder folder;
+  const std::string missing = folder.Path("no_such_file.lta");
   try {
     list.LoadItemsFromFile(missing);
     ADD_FAILURE();
@@ -158,7 +154,8 @@ TEST(ImageList, LoadItemsFromMissingFileLeavesTheListAsItWas) {
 TEST(ImageList, LoadItemsFromFileWithWrongFirstByteLeavesTheListEmpty) {
   auto bytes = media::WriteImageListFile(ThreeItems());
   bytes[0] = 0xFE;
-  const std::string path = TempPath("wrong_first_byte.lta");
+  const fixtures::ScopedFolder folder;
+  const std::string path = folder.Path("wrong_first_byte.lta");
   WriteFile(path, bytes);
   ImageList list;
   list.Items() = ThreeItems();

@@ -1,7 +1,6 @@
 #pragma once
 // Shared helpers of the picture, image list, draw and level file tests.
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cstdint>
@@ -101,6 +100,16 @@ inline std::filesystem::path TestFolder() {
   std::filesystem::create_directories(dir);
   return dir;
 }
+
+struct ScopedFolder {
+  ScopedFolder() : dir(TestFolder()) {}
+  ~ScopedFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
+  }
+  std::string Path(const std::string& name) const { return (dir / name).string(); }
+  std::filesystem::path dir;
+};
 
 // Runs f and reports whether it threw media::Error; any other exception escapes
 // and fails the test.

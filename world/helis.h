@@ -7,5 +7,7 @@ struct TForm1;
 
 // Engine sound, fuel drain, courses, turning, moving and drawing.
 void HelisTick(TForm1& g);
+// Clears the four course latches of helicopter record i (from 1).
+void ClearHeliCourse(TForm1& g, int i);
 
 }  // namespace heli

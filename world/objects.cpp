@@ -1,9 +1,156 @@
 #include "world/objects.h"
 
+#include <algorithm>
+#include <span>
+
 #include "shell/form.h"
+#include "world/people.h"
 
 namespace heli {
 
-void ObjectsTick(TForm1&) {}
+namespace {
+
+// Pictures of the fixed objects in the list ostrovy.
+constexpr u8 kBasePad = 13;
+constexpr u8 kBaseGreen = 14;
+constexpr u8 kBaseRed = 15;
+constexpr u8 kBaseBuilding = 16;
+constexpr u8 kFuelPad = 17;
+constexpr u8 kFuelGreen = 18;
+constexpr u8 kFuelRed = 19;
+constexpr u8 kGrass = 26;
+constexpr u8 kFirstFlag = 4;
+constexpr u8 kLastFlag = 7;
+
+// A looping animation of one scenery record: frames first..last of poz, one
+// frame every period ticks.
+struct Animation {
+  int record;
+  u8 first, last, period;
+};
+
+constexpr Animation kIslandAnimations[] = {{17, 13, 16, 3}, {18, 13, 16, 3}};
+constexpr Animation kLevel4Animations[] = {
+    {5, 8, 12, 3}, {6, 13, 16, 3}, {7, 13, 16, 3}, {8, 13, 16, 3}, {9, 13, 16, 3}};
+constexpr Animation kLevel6Animations[] = {{5, 8, 12, 3}};
+constexpr Animation kLevel8Animations[] = {
+    {5, 0, 3, 5}, {6, 4, 7, 3}, {7, 8, 11, 3}, {8, 12, 15, 3}};
+
+std::span<const Animation> LevelAnimations(u8 level) {
+  switch (level) {
+    case 1:
+    case 3:
+    case 5:
+    case 9:
+      return kIslandAnimations;
+    case 4:
+      return kLevel4Animations;
+    case 6:
+      return kLevel6Animations;
+    case 8:
+      return kLevel8Animations;
+    default:
+      return {};  // level 2 animates its fire on its own; level 7 stands still
+  }
+}
+
+void Scroll(const TForm1& g, WorldObject& o) {
+  o.x += g.scroll_dx;
+  o.y -= g.scroll_dy;
+}
+
+// A pad's landing light blinks 10 ticks of 21 while the helicopter is over any
+// fixed object; green only when it stands correctly on this pad.
+void PadLight(TForm1& g, WorldObject& o, int sx, int sy, u8 green, u8 red) {
+  ++o.tick;
+  if (o.tick >= 1 && o.tick <= 10) {
+    g.ostrovy.DrawImage(g.DXDraw.BackSurface(), o.landed_ok != 0 ? green : red, sx, sy);
+  }
+  if (o.tick > 20) o.tick = 0;
+}
+
+void BaseFlag(TForm1& g, WorldObject& o, int sx, int sy) {
+  ++o.tick;
+  if (o.tick == 2) {
+    ++o.frame;
+    o.tick = 0;
+  }
+  if (o.frame > kLastFlag) o.frame = kFirstFlag;
+  if (o.frame < kFirstFlag) o.frame = kFirstFlag;
+  g.ostrovy.DrawImage(g.DXDraw.BackSurface(), o.frame, sx + 50, sy + 60);
+}
+
+void FixedObject(TForm1& g, WorldObject& o) {
+  media::Surface& back = g.DXDraw.BackSurface();
+  Scroll(g, o);
+  const int sx = g.heli_screen_x + o.x;
+  const int sy = g.heli_screen_y + o.y;
+  if (o.image == kBasePad || o.image == kFuelPad)
+    g.ostrovy.DrawImage(back, kGrass, sx - 60, sy - 50);
+  g.ostrovy.DrawImage(back, o.image, sx, sy);
+  if (o.image == kBasePad && g.over_pad != 0) PadLight(g, o, sx, sy, kBaseGreen, kBaseRed);
+  if (o.image == kBaseBuilding) {
+    BaseUnloadTick(g);
+    if (g.endangered == 0) g.level_done = 1;
+    BaseFlag(g, o, sx, sy);
+  }
+  if (o.image == kFuelPad && g.over_pad != 0) PadLight(g, o, sx, sy, kFuelGreen, kFuelRed);
+}
+
+// Level 2's burning object: the fire (poz 16..19) under the object (poz 8..12),
+// both a step further every 5 ticks.
+void Fire(TForm1& g, WorldObject& o, int sx, int sy) {
+  media::Surface& back = g.DXDraw.BackSurface();
+  if (g.special_frame < 16) g.special_frame = 19;
+  if (g.special_frame > 19) g.special_frame = 16;
+  g.poz.DrawImage(back, g.special_frame, sx - 40, sy - 40);
+  g.poz.DrawImage(back, o.image, sx, sy);
+  ++g.frame_tick;
+  if (g.frame_tick == 5) {
+    ++g.special_frame;
+    ++o.image;
+    g.frame_tick = 0;
+  }
+  if (o.image > 12) o.image = 8;
+}
+
+void Animate(WorldObject& o, const Animation& a) {
+  ++o.tick;
+  // A tick left over from another level's longer period restarts at once.
+  if (o.tick >= a.period) {
+    o.tick = 0;
+    ++o.image;
+    if (o.image > a.last) o.image = a.first;
+  }
+}
+
+void SceneryObject(TForm1& g, int n, std::span<const Animation> animations) {
+  WorldObject& o = g.objects.At(n);
+  Scroll(g, o);
+  if (g.level == 6 && n == 5) {  // the boat drifts south
+    o.y += 3;
+    o.my = static_cast<f32>(o.my + 0.03);
+  }
+  const int sx = g.heli_screen_x + o.x;
+  const int sy = g.heli_screen_y + o.y;
+  if (g.level == 2 && n == 5) Fire(g, o, sx, sy);
+  for (const Animation& a : animations) {
+    if (a.record == n) Animate(o, a);
+  }
+  g.poz.DrawImage(g.DXDraw.BackSurface(), o.image, sx, sy);
+  if (g.level == 6 && n == 5 && g.hit_flag != 0) {
+    g.poz.DrawImage(g.DXDraw.BackSurface(), 15, sx + 70, sy + 160);
+  }
+}
+
+}  // namespace
+
+void ObjectsTick(TForm1& g) {
+  // The four fixed objects exist in every level, whatever the count says.
+  for (int n = 1; n <= 4; ++n) FixedObject(g, g.objects.At(n));
+  const std::span<const Animation> animations = LevelAnimations(g.level);
+  const int count = std::min<int>(g.object_count, g.objects.capacity);
+  for (int n = 5; n <= count; ++n) SceneryObject(g, n, animations);
+}
 
 }  // namespace heli

@@ -1,11 +1,215 @@
 #include "world/people.h"
 
+#include <algorithm>
+#include <string>
+
 #include "shell/form.h"
 
 namespace heli {
 
-void PeopleTick(TForm1&) {}
+namespace {
 
-void BaseUnloadTick(TForm1&) {}
+// The 900-pixel box around the helicopter in which people are heard.
+bool NearHelicopter(const TForm1& g, const Person& p) {
+  return g.view_x - 450 < p.x && p.x < g.view_x + 450 && g.view_y - 450 < p.y &&
+         p.y < g.view_y + 450;
+}
+
+bool InHoistBox(const TForm1& g, const Person& p) {
+  return p.x - 7 < g.view_x && g.view_x < p.x + 10 && p.y - 7 < g.view_y && g.view_y < p.y + 17;
+}
+
+void AdvanceWave(Person& p) {
+  ++p.wave_phase;
+  if (p.wave_phase == 20) p.wave_phase = 1;
+}
+
+// The waving body: five pictures, four phases each; phase 0 shows none.
+int BodyPicture(u8 phase) {
+  if (phase >= 1 && phase <= 20) return 15 + (phase - 1) / 4;
+  return -1;
+}
+
+int PeopleInUse(const TForm1& g) {
+  return std::min<int>(g.people_count, g.people.capacity);
+}
+
+void Hoist(TForm1& g, Person& p, int record) {
+  --g.free_seats;
+  p.aboard = 1;
+  g.chair_out = 0;
+  g.chair_loaded = 1;
+  g.Wave(2).PlayWave(false);
+  // The first nine people of level 4 are the ones that stop its clock.
+  if (g.level == 4 && record <= 9) ++g.special_count;
+}
+
+void WaitingPersonVoices(TForm1& g) {
+  g.Wave(12).SetWaveVolume(-700);
+  switch (g.level) {
+    case 1:
+    case 3:
+    case 5:
+    case 7:
+    case 8:
+    case 9:
+      if (g.random(50) == 10) g.Wave(5).PlayWave(false);
+      break;
+    case 2:
+    case 4:
+      if (g.random(500) == 10) g.Wave(12).PlayWave(false);
+      if (g.random(500) == 20) g.Wave(5).PlayWave(false);
+      break;
+    default:  // the boat people of level 6 keep quiet
+      break;
+  }
+}
+
+void DrawWaiting(TForm1& g, Person& p, int sx, int sy) {
+  media::Surface& back = g.DXDraw.BackSurface();
+  if (NearHelicopter(g, p)) WaitingPersonVoices(g);
+  g.vrt.DrawImage(back, 20, sx, sy - 2);
+  const int body = BodyPicture(p.wave_phase);
+  if (body >= 0) g.vrt.DrawImage(back, body, sx, sy);
+  AdvanceWave(p);
+}
+
+void DrawMark(TForm1& g, int sx, int sy) {
+  g.vrt.DrawRotated(g.DXDraw.BackSurface(), 32, sx, sy, 37, 27, 0.5, 0.5, 0, 255);
+}
+
+// Level 2: a doomed person runs from the fire for 13 ticks, then falls and
+// shrinks; the mark stays where the fall ended.
+void FleeAndFall(TForm1& g, Person& p) {
+  media::Surface& back = g.DXDraw.BackSurface();
+  ++p.fall_step;
+  if (p.fall_step < 14) {
+    g.vrt.DrawRotated(back, 19, g.heli_screen_x + p.x, g.heli_screen_y + p.y, 35, 24, 0.5, 0.5,
+                      g.heading, 255);
+    p.x += 4;
+  }
+  if (p.fall_step >= 13 && p.fall_step <= 25) {
+    g.vrt.DrawRotated(back, 29, g.heli_screen_x + p.x, g.heli_screen_y + p.y, p.fall_w, p.fall_h,
+                      0.5, 0.5, g.spin_angle * 4, 255);
+    p.x += 1;
+    p.y -= 2;
+    --p.fall_w;
+    --p.fall_h;
+    if (p.fall_w < 5) {
+      p.fall_w = 5;
+      p.fall_h = 5;
+    }
+    if (NearHelicopter(g, p) && p.fall_step == 23) g.Wave(13).PlayWave(false);
+  }
+  if (p.fall_step > 24) DrawMark(g, g.heli_screen_x + p.x, g.heli_screen_y + p.y);
+  if (p.fall_step > 25) p.fall_step = 25;
+  AdvanceWave(p);
+}
+
+// Level 4: the dead are heard once, the first time the helicopter comes near.
+void DeadPerson(TForm1& g, Person& p, int sx, int sy) {
+  if (NearHelicopter(g, p) && p.fall_step == 0) {
+    g.Wave(13).PlayWave(false);
+    p.fall_step = 1;
+  }
+  DrawMark(g, sx, sy);
+}
+
+void DeliverOne(TForm1& g) {
+  ++g.free_seats;
+  --g.endangered;
+  g.ohrozeni.Caption = std::to_string(g.endangered);
+  if (g.free_seats == 4) {
+    g.unloading = 0;
+    g.wave14_volume = -7000;
+    g.Wave(14).SetWaveVolume(g.wave14_volume);
+  }
+  ++g.rescued;
+  g.zachrana.Caption = std::to_string(g.rescued);
+}
+
+// The stretcher's picture for a value of the trip timer: 8 and 9 walk out empty,
+// 10 and 11 come back loaded; -1 = not drawn.
+int StretcherPicture(i32 t) {
+  static constexpr int kEmpty1[] = {58, 62, 68, 72, 76, 80, 84, 88, 92, 96, 100};
+  static constexpr int kEmpty2[] = {52, 56, 60, 64, 66, 70, 74, 78, 82, 86, 90, 94, 98};
+  auto has = [t](const auto& list) {
+    return std::find(std::begin(list), std::end(list), t) != std::end(list);
+  };
+  if (has(kEmpty1)) return 8;
+  if (has(kEmpty2)) return 9;
+  if (t >= 16 && t <= 50 && t % 4 == 2) return 10;
+  if (t >= 16 && t <= 48 && t % 4 == 0) return 11;
+  return -1;
+}
+
+void DrawStretcher(TForm1& g, int bx, int by) {
+  const i32 t = g.unload_timer;
+  const int picture = StretcherPicture(t);
+  if (picture < 0) return;
+  const int x = picture <= 9 ? bx + t - 94 : bx - t + 24;
+  g.ostrovy.DrawRotated(g.DXDraw.BackSurface(), picture, x, by + 180, 40, 20, 0.5, 0.5, 0, 255);
+}
+
+}  // namespace
+
+void PeopleTick(TForm1& g) {
+  const int count = PeopleInUse(g);
+  for (int i = 1; i <= count; ++i) {
+    Person& p = g.people.At(i);
+    p.x += g.scroll_dx;
+    p.y -= g.scroll_dy;
+    if (g.level == 6) p.y += 3;  // they stand on the drifting boat
+    if (InHoistBox(g, p) && p.aboard == 0 && g.chair_out == 1 && g.free_seats > 0 &&
+        g.chair_loaded == 0)
+      Hoist(g, p, i);
+  }
+
+  for (int i = 1; i <= count; ++i) {
+    Person& p = g.people.At(i);
+    const int sx = g.heli_screen_x + p.x;
+    const int sy = g.heli_screen_y + p.y;
+    if (p.aboard == 0 && p.doomed == 0) {
+      DrawWaiting(g, p, sx, sy);
+    } else if (p.doomed == 1 && g.level == 2) {
+      FleeAndFall(g, p);
+    } else if (p.doomed == 1 && g.level == 4) {
+      DeadPerson(g, p, sx, sy);
+    }
+  }
+}
+
+void BaseUnloadTick(TForm1& g) {
+  const bool standing =
+      g.altitude < 6 && g.rotor_rpm < 3 && g.objects.At(3).landed_ok == 1 && g.free_seats < 4;
+  const WorldObject& base = g.objects.At(4);
+  const int bx = g.heli_screen_x + base.x;
+  const int by = g.heli_screen_y + base.y;
+
+  if (standing) {
+    if (g.fanfare_played == 0) {
+      g.fanfare_played = 1;
+      g.Wave(19).PlayWave(false);
+    }
+    g.wave14_volume = -600;
+    g.Wave(14).SetWaveVolume(g.wave14_volume);
+    g.Wave(21).SetWaveVolume(-7000);  // the music gives way to the unloading
+  }
+
+  DrawStretcher(g, bx, by);
+  g.ostrovy.DrawImage(g.DXDraw.BackSurface(), 12, bx + 10, by + 165);
+
+  if (g.unload_timer < 1 && standing) {
+    g.unloading = 1;
+    g.unload_timer = 110;
+  }
+  if (g.unload_timer == 20 && g.unload_tick == 2 && standing) DeliverOne(g);
+
+  ++g.unload_tick;
+  if (g.unload_tick == 3) {
+    g.unload_tick = 0;
+    if (g.unload_timer > 0) g.unload_timer -= 2;
+  }
+}
 
 }  // namespace heli
