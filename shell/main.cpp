@@ -1,6 +1,7 @@
 // Program start: reads the command line and runs the main window until it closes.
 #include <iostream>
 
+#include "shell/catalogue.h"
 #include "shell/options.h"
 #include "shell/run.h"
 
@@ -18,5 +19,6 @@ int main(int argc, char** argv) {
     std::cout << "heli-rescue " << HELI_VERSION << "\n";
     return 0;
   }
+  if (parsed.options.catalogue) return heli::PrintCatalogue(std::cout, std::cerr);
   return heli::RunProgram(parsed.options);
 }

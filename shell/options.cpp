@@ -50,6 +50,13 @@ const std::vector<OptionSpec>& Specs() {
          o.version = true;
          return std::string();
        }},
+      {"--catalogue", nullptr,
+       "list every picture (built-in and in the level files in data/) and every sound, "
+       "and exit",
+       [](Options& o, const std::string&) {
+         o.catalogue = true;
+         return std::string();
+       }},
       {"--window", nullptr, "play in a window instead of full screen",
        [](Options& o, const std::string&) {
          o.window = true;
