@@ -1,6 +1,8 @@
 // Program start: reads the command line and runs the main window until it closes.
 #include <iostream>
 
+#include "shell/folders.h"
+#include "shell/manpage.h"
 #include "shell/options.h"
 #include "shell/run.h"
 
@@ -18,5 +20,12 @@ int main(int argc, char** argv) {
     std::cout << "heli-rescue " << HELI_VERSION << "\n";
     return 0;
   }
+  // Installed use: the manual page, then the data and save folders.
+  if (parsed.options.help_man) {
+    std::cout << heli::ManPage();
+    return 0;
+  }
+  if (auto status = heli::SetUpFolders(parsed.options, argv[0])) return *status;
+
   return heli::RunProgram(parsed.options);
 }
