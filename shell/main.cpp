@@ -2,6 +2,8 @@
 #include <iostream>
 
 #include "shell/catalogue.h"
+#include "shell/folders.h"
+#include "shell/manpage.h"
 #include "shell/options.h"
 #include "shell/run.h"
 
@@ -20,5 +22,12 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (parsed.options.catalogue) return heli::PrintCatalogue(std::cout, std::cerr);
+  // Installed use: the manual page, then the data and save folders.
+  if (parsed.options.help_man) {
+    std::cout << heli::ManPage();
+    return 0;
+  }
+  if (auto status = heli::SetUpFolders(parsed.options, argv[0])) return *status;
+
   return heli::RunProgram(parsed.options);
 }
