@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "level_demo_runner.h"
+#include "media/image_list.h"
 
 namespace {
 
@@ -41,6 +42,113 @@ TEST(LevelDemo, LevelOneFromTheMenuToLevelTwosStartScreen) {
   EXPECT_EQ(last["level_intro"], 1);
   EXPECT_EQ(last["endangered"], 11);  // level 2 laid out
   EXPECT_EQ(run.save_file, std::string(1, '\x02'));
+}
+
+}  // namespace
+
+namespace {
+
+int CountDoomed(const nlohmann::json& tick) {
+  int n = 0;
+  for (const auto& p : tick["people"]) n += p["doomed"].get<int>();
+  return n;
+}
+
+// Level 2: the mission clock ticks every 120 steps from 5, and every 17 clock
+// ticks the next person flees the fire and falls; 11 are carried off all the same.
+TEST(LevelDemo, LevelTwoClockDoomsPeopleInTurnAndTheLevelIsStillWon) {
+  if (!LevelFilesBuilt()) GTEST_SKIP() << "level files not built";
+  const auto run = PlayInFolder("level2_complete.demo", 100, "--level 2");
+  ASSERT_EQ(run.status, 0);
+  ASSERT_GT(run.ticks.size(), 50u);
+  bool fire_heard = false;
+  int doomed_seen = 0;
+  for (std::size_t i = 0; i + 1 < run.ticks.size(); ++i) {
+    const auto& t = run.ticks[i];
+    const int tick = t["tick"];
+    ASSERT_EQ(t["level"], 2);
+    ASSERT_EQ(t["crashed"], 0) << "tick " << tick;
+    const int clock = t["clock_ticks"];
+    EXPECT_EQ(clock, 5 + tick / 120) << "tick " << tick;  // one step a tick: no map shown
+    const int due = clock >= 17 ? (clock - 17) / 17 + 1 : 0;
+    EXPECT_EQ(CountDoomed(t), due) << "tick " << tick;
+    EXPECT_EQ(t["next_person"], due + 1);
+    for (int k = 0; k < due; ++k) EXPECT_EQ(t["people"][k]["doomed"], 1);
+    // Doomed in an earlier sample: the run and the fall are over.
+    if (i > 0) {
+      const int earlier = CountDoomed(run.ticks[i - 1]);
+      for (int k = 0; k < earlier; ++k)
+        if (t["people"][k]["aboard"] == 0) {
+          EXPECT_EQ(t["people"][k]["fall_step"], 25);
+        }
+    }
+    doomed_seen = std::max(doomed_seen, due);
+    fire_heard = fire_heard || t["level2_volume"] == -700;
+  }
+  EXPECT_GE(doomed_seen, 5);
+  EXPECT_TRUE(fire_heard);
+  const auto& last = run.ticks.back();
+  EXPECT_EQ(last["level"], 3);
+  EXPECT_EQ(last["level_intro"], 1);
+  EXPECT_EQ(run.save_file, std::string(1, '\x03'));
+}
+
+// Level 2 again, tick by tick while the helicopter hoists beside the fire: the
+// heat turns it by -1 or +2 steps at random. The pilot turns by 2 and no vortex is
+// near, so an odd turn is the fire's, and it happens only within 20 pixels of it.
+TEST(LevelDemo, LevelTwoFireBuffetsTheHelicopterOnlyCloseBy) {
+  if (!LevelFilesBuilt()) GTEST_SKIP() << "level files not built";
+  media::ImageList pictures;
+  pictures.LoadItemsFromFile(heli::testing::BuiltLevelFile(2).string());
+  const int w = pictures.ImageWidth(8), h = pictures.ImageHeight(8);
+  ASSERT_GT(w, 0);
+  const auto run = PlayInFolder("level2_complete.demo", 1, "--level 2 --ticks 1800");
+  ASSERT_EQ(run.status, 0);
+  ASSERT_EQ(run.ticks.size(), 1800u);
+  int inside = 0, odd_inside = 0, odd_outside = 0;
+  for (std::size_t i = 1; i < run.ticks.size(); ++i) {
+    const auto& before = run.ticks[i - 1];
+    const auto& t = run.ticks[i];
+    if (t["vortex_warning"] == 1) continue;
+    // The hazards are tested before the world moves on in this tick.
+    const int x = before["objects"][4]["x"], y = before["objects"][4]["y"];
+    const bool near = x - 20 < 0 && 0 < x + w + 20 && y - 20 < 0 && 0 < y + h + 20;
+    const int turn = (t["heading"].get<int>() - before["heading"].get<int>()) & 255;
+    inside += near;
+    if (turn % 2 == 1) ++(near ? odd_inside : odd_outside);
+  }
+  EXPECT_GT(inside, 100);
+  EXPECT_GT(odd_inside, 10);
+  EXPECT_EQ(odd_outside, 0);
+}
+
+// Level 4: five people hoisted from the burning platform stop the clock at its
+// next tick; it never moves again, nobody is doomed, and the level is won.
+TEST(LevelDemo, LevelFourFiveRescuesFromThePlatformStopTheClock) {
+  if (!LevelFilesBuilt()) GTEST_SKIP() << "level files not built";
+  const auto run = PlayInFolder("level4_complete.demo", 100, "--level 4");
+  ASSERT_EQ(run.status, 0);
+  ASSERT_GT(run.ticks.size(), 50u);
+  int stopped_at = -1;
+  for (std::size_t i = 0; i + 1 < run.ticks.size(); ++i) {
+    const auto& t = run.ticks[i];
+    const int tick = t["tick"];
+    ASSERT_EQ(t["crashed"], 0) << "tick " << tick;
+    EXPECT_EQ(CountDoomed(t), 0);
+    if (t["clock_on"] == 1) {
+      EXPECT_LT(stopped_at, 0) << "the clock started again at tick " << tick;
+      EXPECT_EQ(t["clock_ticks"], 5 + tick / 120) << "tick " << tick;
+    } else {
+      EXPECT_GE(t["special_count"].get<int>(), 5) << "tick " << tick;
+      if (stopped_at < 0) stopped_at = t["clock_ticks"];
+      EXPECT_EQ(t["clock_ticks"], stopped_at) << "tick " << tick;
+    }
+  }
+  EXPECT_GT(stopped_at, 5);
+  EXPECT_LT(stopped_at, 50);  // before the first person would have died
+  const auto& last = run.ticks.back();
+  EXPECT_EQ(last["level"], 5);
+  EXPECT_EQ(last["level_intro"], 1);
 }
 
 }  // namespace

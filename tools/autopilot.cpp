@@ -1,8 +1,10 @@
 // autopilot: plays the game in-process and writes what it did as a demo.
 //
-//   autopilot [--seed N] [--levels K] [--max-ticks N] OUT.demo
+//   autopilot [--seed N] [--levels K] [--level N] [--stop-at T] [--max-ticks N] OUT.demo
 //
-// It starts a new game from the menu and flies the rescue of K levels: to each
+// It starts a new game from the menu (or, with --level, straight into level N, as
+// the program's own --level does: play the demo with the same option) and flies
+// the rescue of K levels, or until the demo's tick T: to each
 // waiting person with the chair down, four at a time to the base pad, idling there
 // until the stretcher has carried everyone in, refuelling when the tank runs low,
 // keeping high over tall objects and away from the vortex and the other
@@ -24,6 +26,7 @@
 #include "shell/commands.h"
 #include "shell/demo.h"
 #include "shell/form.h"
+#include "shell/level_flow.h"
 #include "shell/main_window.h"
 #include "shell/timers.h"
 
@@ -178,6 +181,15 @@ class Pilot {
     return out;
   }
 
+  // Level 4's clock stops after five rescues from the burning platform (its first
+  // nine people): those come first.
+  std::vector<int> Candidates() const {
+    std::vector<int> all = Waiting(), platform;
+    for (int i : all)
+      if (i <= 9) platform.push_back(i);
+    return g_.level == 4 && g_.clock_on && !platform.empty() ? platform : all;
+  }
+
   Box BaseBox() const {
     const heli::WorldObject& o = g_.objects.At(3);
     const int w = g_.ostrovy.ImageWidth(o.image), h = g_.ostrovy.ImageHeight(o.image);
@@ -214,7 +226,7 @@ class Pilot {
     const Vec fuel = FuelBox().Centre();
     double need_pixels = 0;
     if (!waiting.empty() && !full) {
-      const heli::Person& p = g_.people.At(Nearest(waiting));
+      const heli::Person& p = g_.people.At(Nearest(Candidates()));
       need_pixels = Distance({p.x + 0.0, p.y + 0.0}) + Distance({base.x - p.x, base.y - p.y}) +
                     Distance({fuel.x - base.x, fuel.y - base.y});
     } else if (someone_aboard) {
@@ -286,7 +298,7 @@ class Pilot {
     }
     switch (goal) {
       case Goal::Hoist: {
-        const heli::Person& p = g_.people.At(Nearest(Waiting()));
+        const heli::Person& p = g_.people.At(Nearest(Candidates()));
         const Vec target = Next({p.x + 1.5, p.y + 5.0});
         if (Unsafe(target, 66)) {
           Hover();
@@ -464,7 +476,7 @@ class Pilot {
 // Runs the game the way the program's loop does, and keeps a demo of the input.
 class Session {
  public:
-  explicit Session(std::uint32_t seed) {
+  Session(std::uint32_t seed, int start_level) {
     demo_.rate = 60;
     demo_.seed = seed;
     g_ = std::make_unique<TForm1>();
@@ -474,6 +486,7 @@ class Session {
     options.sound = false;
     heli::LoadForm(*g_, options);
     heli::create(*g_);
+    if (start_level) heli::StartAtLevel(*g_, start_level);
   }
 
   TForm1& game() { return *g_; }
@@ -531,7 +544,8 @@ class Session {
 };
 
 int Usage() {
-  std::cerr << "usage: autopilot [--seed N] [--levels K] [--max-ticks N] OUT.demo\n";
+  std::cerr << "usage: autopilot [--seed N] [--levels K] [--level N] [--stop-at T] "
+               "[--max-ticks N] OUT.demo\n";
   return 2;
 }
 
@@ -540,17 +554,21 @@ int Usage() {
 int main(int argc, char** argv) {
   std::uint32_t seed = 1;
   int levels = 1;
-  std::int64_t max_ticks = 200000;
+  std::int64_t max_ticks = 200000, stop_at = -1;
+  int start_level = 0;
   std::string out;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
-    if (a == "--seed" || a == "--levels" || a == "--max-ticks") {
+    if (a == "--seed" || a == "--levels" || a == "--max-ticks" || a == "--level" ||
+        a == "--stop-at") {
       const char* v = value();
       if (!v) return Usage();
       if (a == "--seed") seed = static_cast<std::uint32_t>(std::strtoul(v, nullptr, 10));
       if (a == "--levels") levels = std::atoi(v);
       if (a == "--max-ticks") max_ticks = std::atoll(v);
+      if (a == "--level") start_level = std::atoi(v);
+      if (a == "--stop-at") stop_at = std::atoll(v);
     } else if (!a.empty() && a[0] != '-' && out.empty()) {
       out = a;
     } else {
@@ -559,13 +577,15 @@ int main(int argc, char** argv) {
   }
   if (out.empty()) return Usage();
 
-  Session session(seed);
+  if (start_level < 0 || start_level > 9) return Usage();
+  Session session(seed, start_level);
   TForm1& g = session.game();
   Pilot pilot(g);
   pilot.SetLevelsWanted(levels);
   int level = 0, rescued = 0, fuel = 150;
   bool playing = false;
   while (session.tick() < max_ticks) {
+    if (session.tick() == stop_at) break;
     const Controls c = pilot.Decide(session.tick());
     if (pilot.Finished()) break;
     const bool was_playing = playing;
@@ -603,7 +623,7 @@ int main(int argc, char** argv) {
     }
     if (g.gpalivo.Width < fuel) fuel = g.gpalivo.Width;
   }
-  if (!pilot.Finished()) {
+  if (!pilot.Finished() && session.tick() != stop_at) {
     std::fprintf(stderr, "gave up after %lld ticks\n", static_cast<long long>(session.tick()));
     return 1;
   }
