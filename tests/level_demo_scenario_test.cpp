@@ -151,4 +151,40 @@ TEST(LevelDemo, LevelFourFiveRescuesFromThePlatformStopTheClock) {
   EXPECT_EQ(last["level_intro"], 1);
 }
 
+// Level 6, tick by tick as the helicopter flies out to the drifting boat: the boat
+// and its people drift 3 pixels (0.03 map units) south a tick, and close by the
+// boat's crew shoots: a hit is only ever taken inside the shooting box.
+TEST(LevelDemo, LevelSixBoatDriftsAndShootsAtTheHelicopterCloseBy) {
+  if (!LevelFilesBuilt()) GTEST_SKIP() << "level files not built";
+  media::ImageList pictures;
+  pictures.LoadItemsFromFile(heli::testing::BuiltLevelFile(6).string());
+  const int w = pictures.ImageWidth(8), h = pictures.ImageHeight(8);
+  ASSERT_GT(w, 0);
+  const auto run = PlayInFolder("level6_boat.demo", 1, "--level 6");
+  ASSERT_EQ(run.status, 0);
+  ASSERT_EQ(run.ticks.size(), 1800u);
+  int hits = 0, hits_costing_fuel = 0, loudest = -7000;
+  for (std::size_t i = 1; i < run.ticks.size(); ++i) {
+    const auto& before = run.ticks[i - 1];
+    const auto& t = run.ticks[i];
+    ASSERT_EQ(t["crashed"], 0);
+    const auto& boat = t["objects"][4];
+    const int x = before["objects"][4]["x"], y = before["objects"][4]["y"];
+    const int drift = 3 - before["scroll_dy"].get<int>();
+    ASSERT_EQ(boat["y"].get<int>(), y + drift) << "tick " << t["tick"];
+    ASSERT_EQ(t["people"][0]["y"].get<int>(), before["people"][0]["y"].get<int>() + drift);
+    EXPECT_NEAR(boat["my"].get<double>(), -150 + 0.03 * (static_cast<double>(i) + 1), 0.01);
+    loudest = std::max(loudest, t["level6_volume"].get<int>());
+    if (t["hit_flag"] == 1) {
+      ++hits;
+      EXPECT_TRUE(x - 20 < 0 && 0 < x + w + 40 && y - 20 < 0 && 0 < y + h + 200)
+          << "hit from afar at tick " << t["tick"];
+      hits_costing_fuel += t["gauges"]["gpalivo"] < before["gauges"]["gpalivo"];
+    }
+  }
+  EXPECT_GT(hits, 20);
+  EXPECT_GT(hits_costing_fuel, 10);  // the shots, not the throws
+  EXPECT_EQ(loudest, -600);          // the boat's sound at its loudest close by
+}
+
 }  // namespace
