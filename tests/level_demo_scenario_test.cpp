@@ -2,6 +2,9 @@
 // the built program.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
+
 #include "level_demo_runner.h"
 #include "media/image_list.h"
 
@@ -185,6 +188,65 @@ TEST(LevelDemo, LevelSixBoatDriftsAndShootsAtTheHelicopterCloseBy) {
   EXPECT_GT(hits, 20);
   EXPECT_GT(hits_costing_fuel, 10);  // the shots, not the throws
   EXPECT_EQ(loudest, -600);          // the boat's sound at its loudest close by
+}
+
+int Trunc(const nlohmann::json& v) {
+  return static_cast<int>(std::trunc(v.get<double>()));
+}
+
+// Flying with another helicopter: every tick within 5 map units of one costs a unit
+// of fuel, on top of the engine's own use of at most one unit a tick.
+TEST(LevelDemo, AnotherHelicopterCloseByDrainsTheFuel) {
+  if (!LevelFilesBuilt()) GTEST_SKIP() << "level files not built";
+  const auto run = PlayInFolder("level1_heli_fuel_drain.demo", 1, "--level 1");
+  ASSERT_EQ(run.status, 0);
+  ASSERT_EQ(run.ticks.size(), 700u);
+  int near_ticks = 0, drained = 0;
+  for (std::size_t i = 1; i < run.ticks.size(); ++i) {
+    const auto& before = run.ticks[i - 1];
+    const auto& t = run.ticks[i];
+    ASSERT_EQ(t["crashed"], 0);
+    // The check runs before this tick's own move, with the last tick's positions.
+    int near = 0;
+    for (int k = 0; k < before["heli_count"].get<int>(); ++k) {
+      const auto& h = before["helis"][k];
+      near += std::abs(Trunc(before["map_x"]) - Trunc(h["mx"])) < 5 &&
+              std::abs(Trunc(before["map_y"]) - Trunc(h["my"])) < 5 && before["altitude"] > 3;
+    }
+    const int change = t["gauges"]["gpalivo"].get<int>() - before["gauges"]["gpalivo"].get<int>();
+    EXPECT_LE(change, -near) << "tick " << t["tick"];
+    EXPECT_GE(change, -near - 1) << "tick " << t["tick"];
+    near_ticks += near > 0;
+    if (near > 0) drained -= change;
+  }
+  EXPECT_GT(near_ticks, 50);
+  EXPECT_GE(drained, near_ticks);
+}
+
+// Into the vortex: within 80 map units of it the warning is up and the heading is
+// thrown about by 3 steps at a time (the pilot turns by 2); outside, neither.
+TEST(LevelDemo, TheVortexWarnsAndBuffetsOnlyWithinItsReach) {
+  if (!LevelFilesBuilt()) GTEST_SKIP() << "level files not built";
+  const auto run = PlayInFolder("level1_vortex.demo", 1, "--level 1");
+  ASSERT_EQ(run.status, 0);
+  ASSERT_EQ(run.ticks.size(), 1800u);
+  int in_reach = 0, odd_inside = 0, odd_outside = 0;
+  for (std::size_t i = 1; i < run.ticks.size(); ++i) {
+    const auto& before = run.ticks[i - 1];
+    const auto& t = run.ticks[i];
+    ASSERT_EQ(t["crashed"], 0);
+    if (before["altitude"] <= 6) continue;  // the vortex leaves a low helicopter alone
+    const auto& v = before["vortices"][0];  // it drifts after acting
+    const bool reach = std::abs(Trunc(before["map_x"]) - Trunc(v["mx"])) < 80 &&
+                       std::abs(Trunc(before["map_y"]) - Trunc(v["my"])) < 80;
+    EXPECT_EQ(t["vortex_warning"], reach ? 1 : 0) << "tick " << t["tick"];
+    const int turn = (t["heading"].get<int>() - before["heading"].get<int>()) & 255;
+    in_reach += reach;
+    if (turn % 2 == 1) ++(reach ? odd_inside : odd_outside);
+  }
+  EXPECT_GT(in_reach, 200);
+  EXPECT_GT(odd_inside, 50);
+  EXPECT_EQ(odd_outside, 0);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // autopilot: plays the game in-process and writes what it did as a demo.
 //
-//   autopilot [--seed N] [--levels K] [--level N] [--stop-at T] [--max-ticks N] OUT.demo
+//   autopilot [--seed N] [--levels K] [--level N] [--stop-at T] [--max-ticks N]
+//             [--seek heli|vortex] OUT.demo
 //
 // It starts a new game from the menu (or, with --level, straight into level N, as
 // the program's own --level does: play the demo with the same option) and flies
@@ -162,6 +163,9 @@ class Pilot {
   }
 
   void LevelCompleted() { ++levels_done_; }
+  // Instead of rescuing: fly to another helicopter (1) or to the vortex (2) and
+  // stay with it, to show what it does to the helicopter.
+  void SetSeek(int what) { seek_ = what; }
   void SetLevelsWanted(int n) { levels_wanted_ = n; }
   bool Finished() const { return finished_; }
 
@@ -285,7 +289,23 @@ class Pilot {
     return false;
   }
 
+  // Where the thing sought is, in world pixels relative to the helicopter.
+  Vec Sought() const {
+    if (seek_ == 1) return {g_.helis.At(1).x + 0.0, g_.helis.At(1).y + 0.0};
+    const heli::Vortex& v = g_.vortices.At(1);
+    return {(v.mx - g_.map_x) * 100.0, (v.my - g_.map_y) * 100.0};
+  }
+
   void Fly() {
+    if (seek_ != 0) {
+      const Vec d = Next(Sought());
+      if (std::max(std::abs(d.x), std::abs(d.y)) > 150)
+        Cruise(d, true);
+      else
+        Hover();
+      Hold(kUp);  // the vortex pulls the helicopter down
+      return;
+    }
     Chair();
     const Goal goal = ChooseGoal();
     if (Standing()) {
@@ -471,6 +491,7 @@ class Pilot {
   bool last_chair_ = false;
   bool descending_ = false;
   bool refuelling_ = false;
+  int seek_ = 0;
 };
 
 // Runs the game the way the program's loop does, and keeps a demo of the input.
@@ -545,7 +566,7 @@ class Session {
 
 int Usage() {
   std::cerr << "usage: autopilot [--seed N] [--levels K] [--level N] [--stop-at T] "
-               "[--max-ticks N] OUT.demo\n";
+               "[--max-ticks N] [--seek heli|vortex] OUT.demo\n";
   return 2;
 }
 
@@ -555,13 +576,13 @@ int main(int argc, char** argv) {
   std::uint32_t seed = 1;
   int levels = 1;
   std::int64_t max_ticks = 200000, stop_at = -1;
-  int start_level = 0;
+  int start_level = 0, seek = 0;
   std::string out;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     auto value = [&]() -> const char* { return i + 1 < argc ? argv[++i] : nullptr; };
     if (a == "--seed" || a == "--levels" || a == "--max-ticks" || a == "--level" ||
-        a == "--stop-at") {
+        a == "--stop-at" || a == "--seek") {
       const char* v = value();
       if (!v) return Usage();
       if (a == "--seed") seed = static_cast<std::uint32_t>(std::strtoul(v, nullptr, 10));
@@ -569,6 +590,7 @@ int main(int argc, char** argv) {
       if (a == "--max-ticks") max_ticks = std::atoll(v);
       if (a == "--level") start_level = std::atoi(v);
       if (a == "--stop-at") stop_at = std::atoll(v);
+      if (a == "--seek") seek = std::string(v) == "heli" ? 1 : std::string(v) == "vortex" ? 2 : -1;
     } else if (!a.empty() && a[0] != '-' && out.empty()) {
       out = a;
     } else {
@@ -577,11 +599,12 @@ int main(int argc, char** argv) {
   }
   if (out.empty()) return Usage();
 
-  if (start_level < 0 || start_level > 9) return Usage();
+  if (start_level < 0 || start_level > 9 || seek < 0 || (seek && stop_at < 0)) return Usage();
   Session session(seed, start_level);
   TForm1& g = session.game();
   Pilot pilot(g);
   pilot.SetLevelsWanted(levels);
+  pilot.SetSeek(seek);
   int level = 0, rescued = 0, fuel = 150;
   bool playing = false;
   while (session.tick() < max_ticks) {
