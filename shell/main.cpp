@@ -21,7 +21,13 @@ int main(int argc, char** argv) {
     std::cout << "heli-rescue " << HELI_VERSION << "\n";
     return 0;
   }
-  if (parsed.options.catalogue) return heli::PrintCatalogue(std::cout, std::cerr);
+  if (parsed.options.catalogue) {
+    // The level files the game would play with; none found lists the built-ins only.
+    if (auto found = heli::FirstWithLevelFiles(
+            heli::DataFolderCandidates(parsed.options.data_dir, heli::ExecutableFolder(argv[0]))))
+      heli::SetDataFolder(*found);
+    return heli::PrintCatalogue(std::cout, std::cerr);
+  }
   // Installed use: the manual page, then the data and save folders.
   if (parsed.options.help_man) {
     std::cout << heli::ManPage();

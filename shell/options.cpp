@@ -51,7 +51,7 @@ const std::vector<OptionSpec>& Specs() {
          return std::string();
        }},
       {"--catalogue", nullptr,
-       "list every picture (built-in and in the level files in data/) and every sound, "
+       "list every picture (built-in and in the level files) and every sound, "
        "and exit",
        [](Options& o, const std::string&) {
          o.catalogue = true;

@@ -150,10 +150,10 @@ struct CatalogueRun {
 
 // Runs the program with --catalogue in `folder`, with a video driver that does
 // not exist, so any attempt to open a display would fail the run.
-CatalogueRun RunCatalogue(const std::filesystem::path& folder) {
+CatalogueRun RunCatalogue(const std::filesystem::path& folder, const std::string& extra = "") {
   const std::string cmd = "cd '" + folder.string() +
                           "' && SDL_VIDEODRIVER=no-such-driver SDL_AUDIODRIVER=no-such-driver '" +
-                          HELI_BINARY_DIR + "/heli-rescue' --catalogue 2>/dev/null";
+                          HELI_BINARY_DIR + "/heli-rescue' --catalogue " + extra + " 2>/dev/null";
   CatalogueRun run;
   FILE* p = popen(cmd.c_str(), "r");
   if (!p) return run;
@@ -272,7 +272,8 @@ TEST(CatalogueElsewhere, ListsTheBuiltInsWithoutLevelFiles) {
   const auto folder =
       std::filesystem::temp_directory_path() / ("catalogue-" + std::to_string(::getpid()));
   std::filesystem::create_directories(folder);
-  const CatalogueRun run = RunCatalogue(folder);
+  // An empty data folder: the one beside the program holds the level files.
+  const CatalogueRun run = RunCatalogue(folder, "--data-dir '" + folder.string() + "'");
   std::filesystem::remove_all(folder);
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.lines.size(), kVrt.size() + kOstrovy.size() + kWindow.size() + kSounds.size());
