@@ -2,10 +2,13 @@
 
 #include <AL/al.h>
 #include <AL/alc.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <stdexcept>
 #include <thread>
 
@@ -72,6 +75,28 @@ void SoundDevice::Close() {
   }
 }
 
+namespace {
+
+// The sound libraries print their own diagnostics while they look for a device;
+// a machine without a sound card is normal for this game, and the one line the
+// player sees comes from the caller.
+ALCdevice* OpenDefaultDeviceQuietly() {
+  std::fflush(stderr);
+  const int saved = dup(STDERR_FILENO);
+  const int quiet = open("/dev/null", O_WRONLY);
+  if (saved >= 0 && quiet >= 0) dup2(quiet, STDERR_FILENO);
+  ALCdevice* device = alcOpenDevice(nullptr);
+  if (saved >= 0) {
+    std::fflush(stderr);
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+  }
+  if (quiet >= 0) close(quiet);
+  return device;
+}
+
+}  // namespace
+
 bool SoundDevice::Initialize(bool enabled) {
   for (WaveList* list : lists_) list->Release();
   Close();
@@ -79,7 +104,7 @@ bool SoundDevice::Initialize(bool enabled) {
     status_ = "sound switched off";
     return false;
   }
-  ALCdevice* device = alcOpenDevice(nullptr);
+  ALCdevice* device = OpenDefaultDeviceQuietly();
   if (!device) {
     status_ = "no sound device could be opened; playing without sound";
     return false;

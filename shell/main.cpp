@@ -1,6 +1,7 @@
 // Program start: reads the command line and runs the main window until it closes.
 #include <iostream>
 
+#include "shell/catalogue.h"
 #include "shell/folders.h"
 #include "shell/manpage.h"
 #include "shell/options.h"
@@ -20,6 +21,7 @@ int main(int argc, char** argv) {
     std::cout << "heli-rescue " << HELI_VERSION << "\n";
     return 0;
   }
+  if (parsed.options.catalogue) return heli::PrintCatalogue(std::cout, std::cerr);
   // Installed use: the manual page, then the data and save folders.
   if (parsed.options.help_man) {
     std::cout << heli::ManPage();

@@ -50,6 +50,13 @@ const std::vector<OptionSpec>& Specs() {
          o.version = true;
          return std::string();
        }},
+      {"--catalogue", nullptr,
+       "list every picture (built-in and in the level files in data/) and every sound, "
+       "and exit",
+       [](Options& o, const std::string&) {
+         o.catalogue = true;
+         return std::string();
+       }},
       {"--window", nullptr, "play in a window instead of full screen",
        [](Options& o, const std::string&) {
          o.window = true;
@@ -168,25 +175,25 @@ ParseResult ParseOptions(int argc, const char* const* argv) {
       arg = arg.substr(0, eq);
       inline_value = true;
     }
-    const OptionSpec* spec = nullptr;
+    const OptionSpec* option = nullptr;
     for (const OptionSpec& s : Specs())
-      if (arg == s.name) spec = &s;
-    if (!spec) {
+      if (arg == s.name) option = &s;
+    if (!option) {
       r.error = "unknown option '" + std::string(argv[i]) + "' (see --help)";
       return r;
     }
-    if (spec->value && !inline_value) {
-      const int count = ValueCount(*spec);
+    if (option->value && !inline_value) {
+      const int count = ValueCount(*option);
       if (i + count >= argc) {
-        r.error = arg + " needs " + spec->value;
+        r.error = arg + " needs " + option->value;
         return r;
       }
       for (int k = 0; k < count; ++k) value += (k ? " " : "") + std::string(argv[++i]);
-    } else if (!spec->value && inline_value) {
+    } else if (!option->value && inline_value) {
       r.error = arg + " takes no value";
       return r;
     }
-    if (std::string problem = spec->apply(r.options, value); !problem.empty()) {
+    if (std::string problem = option->apply(r.options, value); !problem.empty()) {
       r.error = "bad value '" + value + "' for " + arg + ": " + problem;
       return r;
     }

@@ -11,6 +11,7 @@ namespace heli {
 struct Options {
   bool help = false;
   bool version = false;
+  bool catalogue = false;  // list the pictures and sounds and exit
   bool window = false;
   bool exclusive = false;
   bool headless = false;
