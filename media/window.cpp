@@ -51,7 +51,7 @@ void Window::Open(WindowMode mode, int width, int height, const std::string& tit
   windowed_h_ = height * scale;
   int w = windowed_w_, h = windowed_h_;
   fullscreen_flag_ = SDL_WINDOW_FULLSCREEN_DESKTOP;
-  resize_on_leaving_ = false;
+  center_on_leaving_ = mode != WindowMode::Windowed;
   taken_keys_.clear();
   std::optional<DisplayMode> exclusive;
   switch (mode) {
@@ -72,7 +72,6 @@ void Window::Open(WindowMode mode, int width, int height, const std::string& tit
       h = exclusive->height;
       flags |= SDL_WINDOW_FULLSCREEN;
       fullscreen_flag_ = SDL_WINDOW_FULLSCREEN;
-      resize_on_leaving_ = true;
       break;
   }
   window_ =
@@ -148,15 +147,16 @@ bool Window::FullScreen() const {
 void Window::ToggleFullScreen() {
   if (!window_) return;
   if (!FullScreen()) {
+    SDL_GetWindowSize(window_, &windowed_w_, &windowed_h_);
     SDL_SetWindowFullscreen(window_, fullscreen_flag_);
     return;
   }
   SDL_SetWindowFullscreen(window_, 0);
-  // A window opened in a changed screen mode has that mode's size; the first time
-  // it becomes a window it gets the size a window would have had.
-  if (resize_on_leaving_) {
-    resize_on_leaving_ = false;
-    SDL_SetWindowSize(window_, windowed_w_, windowed_h_);
+  // Not every video driver gives the window its old size back by itself.
+  SDL_SetWindowSize(window_, windowed_w_, windowed_h_);
+  // A window opened full screen has never had a place of its own.
+  if (center_on_leaving_) {
+    center_on_leaving_ = false;
     SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
   }
 }

@@ -60,6 +60,7 @@ class Window {
   void ToggleFullScreen();
   bool FullScreen() const;
   bool VerticalSync() const { return vsync_; }
+  SDL_Window* sdl() const { return window_; }
 
  private:
   SDL_Window* window_ = nullptr;
@@ -70,9 +71,9 @@ class Window {
   bool focused_ = true;
   bool video_ = false;
   bool vsync_ = false;
-  unsigned fullscreen_flag_ = 0;  // SDL's flag for the full screen to go back to
-  int windowed_w_ = 0, windowed_h_ = 0;
-  bool resize_on_leaving_ = false;  // opened in a changed screen mode
+  unsigned fullscreen_flag_ = 0;         // SDL's flag for the full screen to go back to
+  int windowed_w_ = 0, windowed_h_ = 0;  // the window's size to go back to
+  bool center_on_leaving_ = false;       // opened full screen
   // Keys whose press was taken here: their release is taken too.
   std::vector<int> taken_keys_;
 };
