@@ -6,9 +6,28 @@
 
 namespace heli {
 
+namespace {
+std::filesystem::path& Folder() {
+  static std::filesystem::path folder;
+  return folder;
+}
+}  // namespace
+
+void SetSaveFolder(const std::filesystem::path& folder) {
+  Folder() = folder;
+}
+
+const std::filesystem::path& SaveFolder() {
+  return Folder();
+}
+
+std::filesystem::path SaveFilePath() {
+  return Folder().empty() ? std::filesystem::path(kSaveFileName) : Folder() / kSaveFileName;
+}
+
 void LoadProgress(GameState& g) {
   g.load_failed = 1;
-  std::ifstream in(kSaveFileName, std::ios::binary);
+  std::ifstream in(SaveFilePath(), std::ios::binary);
   if (!in) return;
   char byte = 0;
   if (!in.get(byte)) return;
@@ -20,7 +39,7 @@ void LoadProgress(GameState& g) {
 }
 
 bool SaveProgress(const GameState& g) {
-  std::ofstream out(kSaveFileName, std::ios::binary | std::ios::trunc);
+  std::ofstream out(SaveFilePath(), std::ios::binary | std::ios::trunc);
   if (!out) return false;
   out.put(static_cast<char>(g.level));
   out.close();

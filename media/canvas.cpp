@@ -10,9 +10,9 @@ namespace media {
 void Canvas::TextOut(int x, int y, std::string_view text) {
   const std::string utf8(text);
   if (!target_) return;
-  FontSpec spec{Font.Size, 96, false};
+  FontSpec face{Font.Size, 96, false};
   if (Brush.Style == BrushStyle::bsSolid) {
-    TextExtent e = MeasureText(utf8, spec);
+    TextExtent e = MeasureText(utf8, face);
     const Pixel box = ReduceColor(Brush.Color);
     for (int row = std::max(y, 0); row < std::min(y + e.height, target_->Height()); ++row) {
       Pixel* line = target_->Row(row);
@@ -20,7 +20,7 @@ void Canvas::TextOut(int x, int y, std::string_view text) {
         line[col] = box;
     }
   }
-  DrawText(*target_, x, y, utf8, spec, Font.Color);
+  DrawText(*target_, x, y, utf8, face, Font.Color);
 }
 
 void Canvas::MoveTo(int x, int y) {

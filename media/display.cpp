@@ -9,7 +9,7 @@ void Display::Initialize(const DisplayOptions& options) {
   try {
     if (!options.headless) {
       window_ = std::make_unique<Window>();
-      window_->Open(options.mode, options.width, options.height, options.title);
+      window_->Open(options.mode, options.width, options.height, options.title, options.frame_rate);
     }
     back_ = Surface(options.width, options.height);
     frame_ = Surface(options.width, options.height);

@@ -18,6 +18,7 @@ struct DisplayOptions {
   WindowMode mode = WindowMode::Desktop;
   int width = 800, height = 600;
   std::string title;
+  int frame_rate = 60;  // the most frames a second that are presented
 };
 
 class Display {

@@ -29,29 +29,29 @@ class TextCache {
     if (ttf_) TTF_Quit();
   }
 
-  TTF_Font* Font(const FontSpec& spec) {
+  TTF_Font* Font(const FontSpec& face) {
     if (!ttf_) {
       if (TTF_Init() != 0) return nullptr;
       ttf_ = true;
     }
-    auto [it, inserted] = fonts_.try_emplace(spec, nullptr);
+    auto [it, inserted] = fonts_.try_emplace(face, nullptr);
     if (inserted) {
-      const std::string& path = SansFontPath(spec.bold);
+      const std::string& path = SansFontPath(face.bold);
       if (!path.empty())
-        it->second = TTF_OpenFontDPI(path.c_str(), spec.points, static_cast<unsigned>(spec.dpi),
-                                     static_cast<unsigned>(spec.dpi));
+        it->second = TTF_OpenFontDPI(path.c_str(), face.points, static_cast<unsigned>(face.dpi),
+                                     static_cast<unsigned>(face.dpi));
     }
     return it->second;
   }
 
-  SDL_Surface* Line(const std::string& text, const FontSpec& spec, TColor color) {
-    LineKey key{text, spec, color};
+  SDL_Surface* Line(const std::string& text, const FontSpec& face, TColor color) {
+    LineKey key{text, face, color};
     auto it = lines_.find(key);
     if (it != lines_.end()) {
       order_.splice(order_.begin(), order_, it->second.position);
       return it->second.surface;
     }
-    TTF_Font* font = Font(spec);
+    TTF_Font* font = Font(face);
     if (!font || text.empty()) return nullptr;
     SDL_Color c{static_cast<Uint8>(color & 0xFF), static_cast<Uint8>((color >> 8) & 0xFF),
                 static_cast<Uint8>((color >> 16) & 0xFF), 255};
@@ -97,9 +97,9 @@ void DrawText(Surface& dest, int x, int y, const std::string& utf8, const FontSp
   SDL_BlitSurface(line, nullptr, dest.sdl(), &to);
 }
 
-TextExtent MeasureText(const std::string& utf8, const FontSpec& spec) {
+TextExtent MeasureText(const std::string& utf8, const FontSpec& face) {
   TextExtent e;
-  TTF_Font* font = Cache().Font(spec);
+  TTF_Font* font = Cache().Font(face);
   if (!font) return e;
   if (TTF_SizeUTF8(font, utf8.c_str(), &e.width, &e.height) != 0) return TextExtent{};
   return e;

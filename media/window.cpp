@@ -32,7 +32,8 @@ Window::~Window() {
   if (video_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
-void Window::Open(WindowMode mode, int width, int height, const std::string& title) {
+void Window::Open(WindowMode mode, int width, int height, const std::string& title,
+                  int frame_rate) {
   width_ = width;
   height_ = height;
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
@@ -40,23 +41,25 @@ void Window::Open(WindowMode mode, int width, int height, const std::string& tit
   video_ = true;
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");  // sharp, nearest-pixel scaling
 
-  Uint32 flags = SDL_WINDOW_ALLOW_HIGHDPI;
-  int w = width, h = height;
+  // Every mode can become a window (Alt+Enter), and a window can be resized.
+  Uint32 flags = SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE;
   SDL_Rect usable{0, 0, width, height};
   SDL_GetDisplayUsableBounds(0, &usable);
+  // The window: the largest whole-number scale that fits, leaving room for the frame.
+  const int scale = std::max(1, std::min((usable.w - 16) / width, (usable.h - 48) / height));
+  windowed_w_ = width * scale;
+  windowed_h_ = height * scale;
+  int w = windowed_w_, h = windowed_h_;
+  fullscreen_flag_ = SDL_WINDOW_FULLSCREEN_DESKTOP;
+  center_on_leaving_ = mode != WindowMode::Windowed;
+  taken_keys_.clear();
   std::optional<DisplayMode> exclusive;
   switch (mode) {
     case WindowMode::Desktop:
       flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
       break;
-    case WindowMode::Windowed: {
-      // Leave room for the window's frame.
-      const int scale = std::max(1, std::min((usable.w - 16) / width, (usable.h - 48) / height));
-      w = width * scale;
-      h = height * scale;
-      flags |= SDL_WINDOW_RESIZABLE;
+    case WindowMode::Windowed:
       break;
-    }
     case WindowMode::Exclusive:
       exclusive = ChooseDisplayMode(AvailableModes(0), DisplayMode{width, height, 16});
       if (!exclusive) {
@@ -68,6 +71,7 @@ void Window::Open(WindowMode mode, int width, int height, const std::string& tit
       w = exclusive->width;
       h = exclusive->height;
       flags |= SDL_WINDOW_FULLSCREEN;
+      fullscreen_flag_ = SDL_WINDOW_FULLSCREEN;
       break;
   }
   window_ =
@@ -88,6 +92,11 @@ void Window::Open(WindowMode mode, int width, int height, const std::string& tit
   renderer_ = SDL_CreateRenderer(window_, -1, 0);
   if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
   if (!renderer_) throw Error(std::string("Primary Surface cannot be made: ") + SDL_GetError());
+  SDL_DisplayMode shown{};
+  vsync_ = false;
+  if (SDL_GetCurrentDisplayMode(std::max(0, SDL_GetWindowDisplayIndex(window_)), &shown) == 0 &&
+      shown.refresh_rate >= frame_rate)
+    vsync_ = SDL_RenderSetVSync(renderer_, 1) == 0;
   SDL_RenderSetLogicalSize(renderer_, width, height);
   texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
                                width, height);
@@ -131,6 +140,27 @@ void Window::SetCursor(int cursor) {
   }
 }
 
+bool Window::FullScreen() const {
+  return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
+}
+
+void Window::ToggleFullScreen() {
+  if (!window_) return;
+  if (!FullScreen()) {
+    SDL_GetWindowSize(window_, &windowed_w_, &windowed_h_);
+    SDL_SetWindowFullscreen(window_, fullscreen_flag_);
+    return;
+  }
+  SDL_SetWindowFullscreen(window_, 0);
+  // Not every video driver gives the window its old size back by itself.
+  SDL_SetWindowSize(window_, windowed_w_, windowed_h_);
+  // A window opened full screen has never had a place of its own.
+  if (center_on_leaving_) {
+    center_on_leaving_ = false;
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  }
+}
+
 void Window::PumpEvents(EventSink& sink) {
   SDL_Event e;
   while (SDL_PollEvent(&e)) {
@@ -138,12 +168,33 @@ void Window::PumpEvents(EventSink& sink) {
       case SDL_QUIT:
         sink.OnClose();
         break;
-      case SDL_KEYDOWN:
-        sink.OnKeyDown(e.key.keysym.sym, e.key.repeat != 0, (e.key.keysym.mod & KMOD_ALT) != 0);
+      case SDL_KEYDOWN: {
+        const SDL_Keycode k = e.key.keysym.sym;
+        const bool enter = k == SDLK_RETURN || k == SDLK_KP_ENTER;
+        const bool alt = (e.key.keysym.mod & KMOD_ALT) != 0;
+        if ((enter && alt) || k == SDLK_F12) {
+          // A repeat of a key the game already has pressed stays the game's to release.
+          if (!e.key.repeat) {
+            taken_keys_.push_back(k);
+            if (k == SDLK_F12)
+              sink.OnScreenshotKey();
+            else
+              ToggleFullScreen();
+          }
+          break;
+        }
+        sink.OnKeyDown(k, e.key.repeat != 0, alt);
         break;
-      case SDL_KEYUP:
+      }
+      case SDL_KEYUP: {
+        const auto taken = std::find(taken_keys_.begin(), taken_keys_.end(), e.key.keysym.sym);
+        if (taken != taken_keys_.end()) {
+          taken_keys_.erase(taken);
+          break;
+        }
         sink.OnKeyUp(e.key.keysym.sym);
         break;
+      }
       case SDL_MOUSEMOTION:
         sink.OnMouseMove(e.motion.x, e.motion.y);
         break;

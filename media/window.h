@@ -2,6 +2,7 @@
 // The real window: shows presented frames scaled to fit (sharp, letterboxed) and
 // turns the platform's events into calls on an EventSink, in picture coordinates.
 #include <string>
+#include <vector>
 
 #include "media/surface.h"
 
@@ -22,6 +23,8 @@ class EventSink {
   virtual void OnFocus(bool focused) = 0;
   virtual void OnClose() = 0;
   virtual void OnDevicesChanged() = 0;
+  // F12: the player wants a screenshot. The key itself is not passed on.
+  virtual void OnScreenshotKey() {}
 };
 
 enum class WindowMode {
@@ -38,7 +41,10 @@ class Window {
   Window& operator=(const Window&) = delete;
 
   // Throws media::Error when the window or the screen mode cannot be had.
-  void Open(WindowMode mode, int width, int height, const std::string& title);
+  // frame_rate: the most frames a second the caller shows. The window waits for the
+  // screen's vertical retrace only when the screen refreshes at least that often,
+  // so that the wait can never slow the caller down.
+  void Open(WindowMode mode, int width, int height, const std::string& title, int frame_rate = 60);
   bool IsOpen() const { return window_ != nullptr; }
   // False while the window is minimised or hidden: nothing can be shown then.
   bool Usable() const;
@@ -46,7 +52,15 @@ class Window {
   void Show(const Surface& frame);
   // -1 hides the cursor, -21 shows the hand, anything else the arrow.
   void SetCursor(int cursor);
+  // Hands the events to the sink. Alt+Enter (either Enter) switches between full
+  // screen and a window and F12 asks for a screenshot; neither key reaches the sink.
   void PumpEvents(EventSink& sink);
+  // Between full screen (the mode it was opened in, or the desktop's) and a window
+  // of the size it last had.
+  void ToggleFullScreen();
+  bool FullScreen() const;
+  bool VerticalSync() const { return vsync_; }
+  SDL_Window* sdl() const { return window_; }
 
  private:
   SDL_Window* window_ = nullptr;
@@ -56,6 +70,12 @@ class Window {
   int cursor_ = 0;
   bool focused_ = true;
   bool video_ = false;
+  bool vsync_ = false;
+  unsigned fullscreen_flag_ = 0;         // SDL's flag for the full screen to go back to
+  int windowed_w_ = 0, windowed_h_ = 0;  // the window's size to go back to
+  bool center_on_leaving_ = false;       // opened full screen
+  // Keys whose press was taken here: their release is taken too.
+  std::vector<int> taken_keys_;
 };
 
 // The wall clock of the real-time loop (never read by game logic).

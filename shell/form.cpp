@@ -11,13 +11,8 @@ namespace heli {
 
 namespace {
 
-struct StoredWave {
-  const char* name;
-  bool looped;
-};
-
 // The sound list as stored: names and loop flags; the recordings are built in.
-constexpr StoredWave kWaves[22] = {
+constexpr StoredWave kWaves[kStoredWaveCount] = {
     {"h_menu", true},        {"helik", true},     {"vytah", false},  {"vybuch", false},
     {"vlny", true},          {"hlas", false},     {"hura", false},   {"klik", false},
     {"cizivrtulnik", false}, {"tamrox", true},    {"drama", false},  {"storm", false},
@@ -124,14 +119,21 @@ void LayOutWidgets(TForm1& f) {
 }
 
 void LoadWaves(TForm1& f) {
-  for (int i = 0; i < 22; ++i) {
-    char file[64];
-    std::snprintf(file, sizeof file, "sounds/%02d_%s.wav", i, kWaves[i].name);
-    f.DXWaveList1.Add(kWaves[i].name, kWaves[i].looped, assets::Embedded(file));
-  }
+  for (int i = 0; i < kStoredWaveCount; ++i)
+    f.DXWaveList1.Add(kWaves[i].name, kWaves[i].looped, assets::Embedded(StoredWaveFile(i)));
 }
 
 }  // namespace
+
+std::span<const StoredWave> StoredWaves() {
+  return kWaves;
+}
+
+std::string StoredWaveFile(int index) {
+  char file[64];
+  std::snprintf(file, sizeof file, "sounds/%02d_%s.wav", index, kWaves[index].name);
+  return file;
+}
 
 void LoadForm(TForm1& f, const FormOptions& options) {
   LayOutWidgets(f);

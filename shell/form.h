@@ -1,6 +1,7 @@
 #pragma once
 // The main window (TForm1): every component the game works with, and the game
 // state. Procedures of every subsystem take it as their one argument.
+#include <span>
 #include <string>
 
 #include "game/state.h"
@@ -49,6 +50,17 @@ struct FormOptions {
   media::DisplayOptions display;
   bool sound = true;
 };
+
+// The sound list as stored with the window: name and loop flag of each sound.
+struct StoredWave {
+  const char* name;
+  bool looped;
+};
+inline constexpr int kStoredWaveCount = 22;
+std::span<const StoredWave> StoredWaves();
+// The built-in recording of sound `index` (0 .. kStoredWaveCount - 1), as a name
+// for assets::Embedded; it may be missing (a sound without a recording).
+std::string StoredWaveFile(int index);
 
 // Loads the stored window: the components with their settings and built-in
 // pictures and recordings, sets up the display (which may throw media::Error),

@@ -8,6 +8,7 @@
 #include "game/reset.h"
 #include "game/save_file.h"
 #include "levels/layout.h"
+#include "shell/folders.h"
 #include "shell/form.h"
 #include "world/sound_bed.h"
 
@@ -59,7 +60,7 @@ void LevelStartFailed(TForm1& g, const std::string& error) {
 }
 
 void ReportSaveFailure() {
-  std::cerr << "heli-rescue: cannot write " << kSaveFileName
+  std::cerr << "heli-rescue: cannot write " << SaveFilePath().string()
             << "; the level reached is not saved\n";
 }
 
@@ -105,7 +106,7 @@ void ReturnToGame(TForm1& g) {
 }  // namespace
 
 std::string LevelFilePath(int n) {
-  return "data/lev" + std::to_string(n) + ".lta";
+  return (DataFolder() / ("lev" + std::to_string(n) + ".lta")).string();
 }
 
 bool StartLevel(TForm1& g) {

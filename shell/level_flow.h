@@ -24,7 +24,8 @@ void MenuChoice(TForm1& g);
 // the level's pictures cannot be read.
 bool StartAtLevel(TForm1& g, int n);
 
-// The level picture file with the number n, relative to the working folder.
+// The level picture file with the number n in the data folder (by default data/
+// in the working folder).
 std::string LevelFilePath(int n);
 
 }  // namespace heli

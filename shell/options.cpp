@@ -21,7 +21,7 @@ bool ParseNumber(const std::string& text, T& out, T min, T max) {
 struct OptionSpec {
   const char* name;
   const char* value;  // nullptr for a flag; one word per value taken
-  const char* help;
+  const char* help;   // nullptr for an option --help does not list
   // Stores the value (several values joined by a space); returns an error text, or empty.
   std::function<std::string(Options&, const std::string&)> apply;
 };
@@ -50,6 +50,13 @@ const std::vector<OptionSpec>& Specs() {
          o.version = true;
          return std::string();
        }},
+      {"--catalogue", nullptr,
+       "list every picture (built-in and in the level files) and every sound, "
+       "and exit",
+       [](Options& o, const std::string&) {
+         o.catalogue = true;
+         return std::string();
+       }},
       {"--window", nullptr, "play in a window instead of full screen",
        [](Options& o, const std::string&) {
          o.window = true;
@@ -68,6 +75,33 @@ const std::vector<OptionSpec>& Specs() {
       {"--nosound", nullptr, "play without sound",
        [](Options& o, const std::string&) {
          o.nosound = true;
+         return std::string();
+       }},
+      // Folders, for an installed game.
+      {"--data-dir", "DIR",
+       "read the level picture files from DIR (default: data/ in the working folder, "
+       "beside the program, or the installed data folder, the first that holds them)",
+       [](Options& o, const std::string& v) {
+         o.data_dir = v;
+         return v.empty() ? std::string("a folder") : std::string();
+       }},
+      {"--save-dir", "DIR",
+       "keep the save file and the F12 screenshots in DIR, made when missing "
+       "(default: the working folder)",
+       [](Options& o, const std::string& v) {
+         o.save_dir = v;
+         return v.empty() ? std::string("a folder") : std::string();
+       }},
+      {"--save-dir-xdg", nullptr,
+       "keep the save file and the screenshots in the player's data folder, "
+       "$XDG_DATA_HOME/heli-rescue (~/.local/share/heli-rescue), made when missing",
+       [](Options& o, const std::string&) {
+         o.save_dir_xdg = true;
+         return std::string();
+       }},
+      {"--help-man", nullptr, nullptr,
+       [](Options& o, const std::string&) {
+         o.help_man = true;
          return std::string();
        }},
       {"--ticks", "N", "stop after N main ticks",
@@ -141,25 +175,25 @@ ParseResult ParseOptions(int argc, const char* const* argv) {
       arg = arg.substr(0, eq);
       inline_value = true;
     }
-    const OptionSpec* spec = nullptr;
+    const OptionSpec* option = nullptr;
     for (const OptionSpec& s : Specs())
-      if (arg == s.name) spec = &s;
-    if (!spec) {
+      if (arg == s.name) option = &s;
+    if (!option) {
       r.error = "unknown option '" + std::string(argv[i]) + "' (see --help)";
       return r;
     }
-    if (spec->value && !inline_value) {
-      const int count = ValueCount(*spec);
+    if (option->value && !inline_value) {
+      const int count = ValueCount(*option);
       if (i + count >= argc) {
-        r.error = arg + " needs " + spec->value;
+        r.error = arg + " needs " + option->value;
         return r;
       }
       for (int k = 0; k < count; ++k) value += (k ? " " : "") + std::string(argv[++i]);
-    } else if (!spec->value && inline_value) {
+    } else if (!option->value && inline_value) {
       r.error = arg + " takes no value";
       return r;
     }
-    if (std::string problem = spec->apply(r.options, value); !problem.empty()) {
+    if (std::string problem = option->apply(r.options, value); !problem.empty()) {
       r.error = "bad value '" + value + "' for " + arg + ": " + problem;
       return r;
     }
@@ -167,11 +201,27 @@ ParseResult ParseOptions(int argc, const char* const* argv) {
   return r;
 }
 
+std::string HelpSummary() {
+  return "Fly the rescue helicopter: hoist the people in danger, bring them to the base.";
+}
+
+std::string KeysHelp() {
+  return "Keys: arrows altitude and heading, A/Z speed, Page Up/Page Down rotor,\n"
+         "Space rescue chair, M map, F1 help, Esc menu; Alt+Enter full screen or\n"
+         "window, F12 screenshot.";
+}
+
+std::vector<OptionHelp> ListedOptions() {
+  std::vector<OptionHelp> list;
+  for (const OptionSpec& s : Specs())
+    if (s.help) list.push_back({s.name, s.value ? s.value : "", s.help});
+  return list;
+}
+
 std::string HelpText() {
-  std::string text =
-      "Usage: heli-rescue [OPTION]...\n"
-      "Fly the rescue helicopter: hoist the people in danger, bring them to the base.\n\n";
+  std::string text = "Usage: heli-rescue [OPTION]...\n" + HelpSummary() + "\n\n";
   for (const OptionSpec& s : Specs()) {
+    if (!s.help) continue;
     std::string left = std::string("  ") + s.name + (s.value ? std::string(" ") + s.value : "");
     if (left.size() < 24) {
       left.resize(24, ' ');
@@ -197,9 +247,7 @@ std::string HelpText() {
     }
     text += line + "\n";
   }
-  text +=
-      "\nKeys: arrows altitude and heading, A/Z speed, Page Up/Page Down rotor,\n"
-      "Space rescue chair, M map, F1 help, Esc menu.\n";
+  text += "\n" + KeysHelp() + "\n";
   return text;
 }
 

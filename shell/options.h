@@ -11,6 +11,7 @@ namespace heli {
 struct Options {
   bool help = false;
   bool version = false;
+  bool catalogue = false;  // list the pictures and sounds and exit
   bool window = false;
   bool exclusive = false;
   bool headless = false;
@@ -22,6 +23,12 @@ struct Options {
   // Start a new game at this level, straight into play (1 .. 9); none = the intro.
   std::optional<int> level;
   bool tick_rate_given = false;
+
+  // Folders, for an installed game.
+  std::string data_dir;       // where the level picture files are; empty: looked for
+  std::string save_dir;       // the save file's and screenshots' folder; empty: the working one
+  bool save_dir_xdg = false;  // the save folder is the player's data folder
+  bool help_man = false;      // print the help as a manual page (the build makes it so)
 
   // Demos and measurements.
   std::string record;  // write the live game's input as a demo
@@ -40,5 +47,13 @@ struct ParseResult {
 ParseResult ParseOptions(int argc, const char* const* argv);
 // The --help text.
 std::string HelpText();
+
+// The options --help lists, and the lines around them, for the manual page.
+struct OptionHelp {
+  std::string name, value, help;  // value is empty for a flag
+};
+std::vector<OptionHelp> ListedOptions();
+std::string HelpSummary();  // the line that says what the program is
+std::string KeysHelp();     // the keys, one paragraph
 
 }  // namespace heli

@@ -8,10 +8,12 @@
 #include <set>
 #include <vector>
 
+#include "game/save_file.h"
 #include "media/keys.h"
 #include "media/png_writer.h"
 #include "shell/commands.h"
 #include "shell/demo.h"
+#include "shell/folders.h"
 #include "shell/form.h"
 #include "shell/level_flow.h"
 #include "shell/main_window.h"
@@ -51,9 +53,12 @@ class EventQueue : public media::EventSink {
   }
   void OnClose() override { closed = true; }
   void OnDevicesChanged() override { events.push_back({WindowEvent::Kind::DevicesChanged}); }
+  // Taken by the window's own keys, never handed to the game.
+  void OnScreenshotKey() override { screenshot_wanted = true; }
 
   std::vector<WindowEvent> events;
   bool closed = false;
+  bool screenshot_wanted = false;
 };
 
 // Writes the live game's input as a demo: events as they reach the game, and the
@@ -233,6 +238,7 @@ int RunProgram(const Options& given) {
   fo.display.mode = options.exclusive ? media::WindowMode::Exclusive
                     : options.window  ? media::WindowMode::Windowed
                                       : media::WindowMode::Desktop;
+  fo.display.frame_rate = rate;
   fo.sound = !options.headless && !options.nosound;
   try {
     LoadForm(g, fo);
@@ -314,6 +320,16 @@ int RunProgram(const Options& given) {
         std::cerr << "heli-rescue: cannot write " << file << "\n";
         exit_status = 1;
       }
+    // F12: the frame just shown, into the save folder.
+    if (queue.screenshot_wanted) {
+      queue.screenshot_wanted = false;
+      const auto folder = SaveFolder().empty() ? std::filesystem::path(".") : SaveFolder();
+      const auto file = NewScreenshotPath(folder, std::time(nullptr));
+      if (media::WritePng(g.DXDraw.Frame(), file.string()))
+        std::cerr << "heli-rescue: screenshot " << file.string() << "\n";
+      else
+        std::cerr << "heli-rescue: cannot write " << file.string() << "\n";
+    }
     ++tick;
   }
 

@@ -4,7 +4,7 @@ set -euo pipefail
 pkgs=(build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libopenal-dev libopenal1
       libjpeg62-turbo-dev libpng-dev libfontconfig-dev fonts-dejavu-core
       googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev
-      clang libclang-rt-14-dev)
+      desktop-file-utils appstream clang libclang-rt-14-dev)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
