@@ -1,5 +1,5 @@
 // The save file as the menu's saved-game button reads it: the bytes are written as
-// uloz.dat in a temporary working folder and LoadProgress runs on a game whose level
+// uloz.dat in a temporary save folder and LoadProgress runs on a game whose level
 // is a given one. Only a first byte of 1 .. 9 is loaded; anything else, an empty file
 // included, leaves the level as it was; the file is never changed.
 #include <unistd.h>
@@ -18,11 +18,10 @@
 
 namespace {
 
-std::filesystem::path work_folder, own_folder;
+std::filesystem::path work_folder;
 
 void RemoveWorkFolder() {
   std::error_code ec;
-  std::filesystem::current_path(own_folder, ec);
   std::filesystem::remove_all(work_folder, ec);
 }
 
@@ -32,18 +31,15 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   std::string name = (std::filesystem::temp_directory_path() / "heli-fuzz-save-XXXXXX").string();
   if (!mkdtemp(name.data())) std::abort();
   work_folder = name;
-  own_folder = std::filesystem::current_path();
+  heli::SetSaveFolder(work_folder);
   std::atexit(RemoveWorkFolder);
   return 0;
 }
 
-// The fuzzer's own files (corpus, findings) are relative to its folder; the game's
-// save file is relative to the working folder: only the load runs in the temporary one.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::filesystem::current_path(work_folder);
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   {
-    std::ofstream out(heli::kSaveFileName, std::ios::binary | std::ios::trunc);
+    std::ofstream out(heli::SaveFilePath(), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     FUZZ_CHECK(out.good());
   }
@@ -62,9 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       FUZZ_CHECK(g.level == before);
     }
   }
-  std::ifstream in(heli::kSaveFileName, std::ios::binary);
+  std::ifstream in(heli::SaveFilePath(), std::ios::binary);
   const std::string after{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   FUZZ_CHECK(after == bytes);
-  std::filesystem::current_path(own_folder);
   return 0;
 }
