@@ -46,6 +46,25 @@ void Place(media::ImageWidget& w, int left, int top, int width, int height) {
   w.Height = height;
 }
 
+// A counter panel at the top: a 129 x 57 frame with a large number in it.
+void LayOutCounter(media::Panel& panel, media::ImageWidget& frame, media::Label& number,
+                   std::shared_ptr<const media::Surface> picture, int left, int number_left,
+                   media::TColor colour) {
+  panel.Left = left;
+  panel.Top = 0;
+  panel.Width = 129;
+  panel.Height = 57;
+  Place(frame, 0, 0, 129, 57);
+  frame.Picture = std::move(picture);
+  number.Left = number_left;
+  number.Top = 24;
+  number.Caption = std::to_string(0);
+  number.Font = media::FontSpec{32, 72, true};
+  number.Color = colour;
+  panel.Add(&frame);
+  panel.Add(&number);
+}
+
 void LayOutWidgets(TForm1& f) {
   media::ImageList window;
   LoadBuiltInList(window, "window.lta");
@@ -88,34 +107,10 @@ void LayOutWidgets(TForm1& f) {
   for (auto* h : heads) f.spodni_menu.Add(h);
   f.spodni_menu.Add(&f.clevel);
 
+  // Both counters share one frame picture; only their place and number differ.
   auto counter = WindowPicture(window, 6);
-  f.p_zachraneni.Left = 364;
-  f.p_zachraneni.Top = 0;
-  f.p_zachraneni.Width = 129;
-  f.p_zachraneni.Height = 57;
-  Place(f.Image5, 0, 0, 129, 57);
-  f.Image5.Picture = counter;
-  f.zachrana.Left = 48;
-  f.zachrana.Top = 24;
-  f.zachrana.Caption = std::to_string(0);
-  f.zachrana.Font = media::FontSpec{32, 72, true};
-  f.zachrana.Color = media::clLime;
-  f.p_zachraneni.Add(&f.Image5);
-  f.p_zachraneni.Add(&f.zachrana);
-
-  f.p_ohrozeni.Left = 0;
-  f.p_ohrozeni.Top = 0;
-  f.p_ohrozeni.Width = 129;
-  f.p_ohrozeni.Height = 57;
-  Place(f.Image4, 0, 0, 129, 57);
-  f.Image4.Picture = counter;
-  f.ohrozeni.Left = 40;
-  f.ohrozeni.Top = 24;
-  f.ohrozeni.Caption = std::to_string(0);
-  f.ohrozeni.Font = media::FontSpec{32, 72, true};
-  f.ohrozeni.Color = media::clRed;
-  f.p_ohrozeni.Add(&f.Image4);
-  f.p_ohrozeni.Add(&f.ohrozeni);
+  LayOutCounter(f.p_zachraneni, f.Image5, f.zachrana, counter, 364, 48, media::clLime);
+  LayOutCounter(f.p_ohrozeni, f.Image4, f.ohrozeni, counter, 0, 40, media::clRed);
 }
 
 void LoadWaves(TForm1& f) {
