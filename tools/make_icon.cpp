@@ -6,8 +6,6 @@
 // sprite drawing and then averaged down, so that small icons keep smooth edges.
 // Transparency is found by drawing on two different backgrounds: a pixel that
 // differs between the two is background.
-#include <png.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -16,6 +14,7 @@
 
 #include "assets/embedded.h"
 #include "media/image_list.h"
+#include "media/png_writer.h"
 #include "media/surface.h"
 
 namespace {
@@ -79,28 +78,6 @@ Rgba Render(const media::ImageList& vrt, int size) {
   return out;
 }
 
-bool WriteRgbaPng(const Rgba& image, const std::string& path) {
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  if (!f) return false;
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png ? png_create_info_struct(png) : nullptr;
-  bool ok = false;
-  if (png && info && !setjmp(png_jmpbuf(png))) {
-    png_init_io(png, f);
-    png_set_IHDR(png, info, image.size, image.size, 8, PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    for (int y = 0; y < image.size; ++y)
-      png_write_row(png, &image.pixels[static_cast<std::size_t>(y) * image.size * 4]);
-    png_write_end(png, info);
-    ok = true;
-  }
-  png_destroy_write_struct(png ? &png : nullptr, info ? &info : nullptr);
-  if (std::fclose(f) != 0) ok = false;
-  if (!ok) std::remove(path.c_str());
-  return ok;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -128,7 +105,8 @@ int main(int argc, char** argv) {
       return 2;
     }
     const std::string path = std::string(argv[1]) + "/" + std::to_string(size) + ".png";
-    if (!WriteRgbaPng(Render(vrt, size), path)) {
+    const Rgba icon = Render(vrt, size);
+    if (!media::WriteRgbaPng(icon.pixels.data(), icon.size, icon.size, path)) {
       std::fprintf(stderr, "make_icon: cannot write %s\n", path.c_str());
       return 1;
     }
