@@ -1,5 +1,6 @@
 #include "media/display.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace media {
@@ -13,6 +14,7 @@ void Display::Initialize(const DisplayOptions& options) {
     }
     back_ = Surface(options.width, options.height);
     frame_ = Surface(options.width, options.height);
+    shown_.clear();  // the new frame shows no panel yet
   } catch (...) {
     Finalize();
     throw;
@@ -39,10 +41,48 @@ Canvas& Display::SurfaceCanvas() {
 void Display::Present() {
   if (!ReadyToDraw()) return;
   canvas_.ReleaseCanvas();
-  const int rows = back_.Height();
-  const std::size_t row_bytes = static_cast<std::size_t>(back_.Width()) * sizeof(Pixel);
-  for (int y = 0; y < rows; ++y) std::memcpy(frame_.Row(y), back_.Row(y), row_bytes);
-  for (Panel* p : panels_) p->Draw(frame_);
+  const int width = back_.Width(), rows = back_.Height();
+
+  // Where the visible panels lie, as they are now.
+  std::vector<ShownPanel> shown;
+  for (Panel* p : panels_)
+    if (p->Visible && p->Width > 0 && p->Height > 0) {
+      p->Rendered();
+      shown.push_back({p, p->Left, p->Top, p->Width, p->Height, p->Version()});
+    }
+
+  // The picture is copied around the panels, as a copy clipped to the window's
+  // uncovered region would be: what lies under a panel is never painted over.
+  struct Run {
+    int from, to;
+  };
+  std::vector<Run> covered;
+  for (int y = 0; y < rows; ++y) {
+    covered.clear();
+    for (const ShownPanel& s : shown)
+      if (y >= s.top && y < s.top + s.height) {
+        const int from = std::max(s.left, 0), to = std::min(s.left + s.width, width);
+        if (from < to) covered.push_back({from, to});
+      }
+    std::sort(covered.begin(), covered.end(), [](Run a, Run b) { return a.from < b.from; });
+    const Pixel* in = back_.Row(y);
+    Pixel* out = frame_.Row(y);
+    int x = 0;
+    for (const Run& r : covered) {
+      if (r.from > x)
+        std::memcpy(out + x, in + x, sizeof(Pixel) * static_cast<std::size_t>(r.from - x));
+      x = std::max(x, r.to);
+    }
+    if (x < width)
+      std::memcpy(out + x, in + x, sizeof(Pixel) * static_cast<std::size_t>(width - x));
+  }
+
+  // Like windows of their own, the panels repaint only when one changed or moved;
+  // otherwise the frame still holds them from the last time.
+  if (shown != shown_) {
+    for (const ShownPanel& s : shown) s.panel->Draw(frame_);
+    shown_ = std::move(shown);
+  }
   if (window_) {
     window_->SetCursor(Visible ? Cursor : -1);
     window_->Show(frame_);

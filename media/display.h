@@ -57,6 +57,14 @@ class Display {
   Surface frame_;
   Canvas canvas_;
   std::vector<Panel*> panels_;
+  // The panels as the frame shows them.
+  struct ShownPanel {
+    Panel* panel;
+    int left, top, width, height;
+    long long version;
+    bool operator==(const ShownPanel&) const = default;
+  };
+  std::vector<ShownPanel> shown_;
   std::unique_ptr<Window> window_;
   long long presents_ = 0;
 };

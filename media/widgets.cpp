@@ -1,7 +1,6 @@
 #include "media/widgets.h"
 
 #include <algorithm>
-#include <functional>
 
 namespace media {
 
@@ -38,28 +37,31 @@ void Label::Draw(Surface& dest, int origin_x, int origin_y) const {
   DrawText(dest, origin_x + Left, origin_y + Top, Caption, Font, Color);
 }
 
-std::vector<long long> Panel::Signature() const {
-  std::vector<long long> s{Width, Height, static_cast<long long>(Color)};
+Panel::Look Panel::CurrentLook() const {
+  Look look;
+  look.numbers = {Width, Height, static_cast<long long>(Color)};
   for (const Child& c : children_) {
     if (c.image) {
       const ImageWidget& i = *c.image;
-      s.insert(s.end(), {i.Left, i.Top, i.Width, i.Height, i.Visible, i.Stretch, i.Transparent,
-                         i.Center, reinterpret_cast<long long>(i.Picture.get())});
+      look.numbers.insert(look.numbers.end(),
+                          {i.Left, i.Top, i.Width, i.Height, i.Visible, i.Stretch, i.Transparent,
+                           i.Center, reinterpret_cast<long long>(i.Picture.get())});
     } else {
       const Label& l = *c.label;
-      s.insert(s.end(), {l.Left, l.Top, l.Visible, static_cast<long long>(l.Color), l.Font.points,
-                         l.Font.dpi, l.Font.bold,
-                         static_cast<long long>(std::hash<std::string>{}(l.Caption))});
+      look.numbers.insert(look.numbers.end(),
+                          {l.Left, l.Top, l.Visible, static_cast<long long>(l.Color), l.Font.points,
+                           l.Font.dpi, l.Font.bold});
+      look.captions.push_back(l.Caption);
     }
   }
-  return s;
+  return look;
 }
 
-void Panel::Draw(Surface& dest) {
-  if (!Visible || Width <= 0 || Height <= 0) return;
-  std::vector<long long> signature = Signature();
-  if (!cached_.Valid() || signature != cached_signature_) {
-    cached_ = Surface(Width, Height);
+const Surface& Panel::Rendered() {
+  Look look = CurrentLook();
+  if (!cached_.Valid() || look != cached_look_) {
+    if (cached_.Width() != Width || cached_.Height() != Height || !cached_.Valid())
+      cached_ = Surface(std::max(Width, 1), std::max(Height, 1));
     cached_.Fill(ReduceColor(Color));
     for (const Child& c : children_) {
       if (c.image)
@@ -67,9 +69,15 @@ void Panel::Draw(Surface& dest) {
       else
         c.label->Draw(cached_, 0, 0);
     }
-    cached_signature_ = std::move(signature);
+    cached_look_ = std::move(look);
+    ++version_;
   }
-  cached_.CopyTo(dest, 0, 0, Width, Height, Left, Top);
+  return cached_;
+}
+
+void Panel::Draw(Surface& dest) {
+  if (!Visible || Width <= 0 || Height <= 0) return;
+  Rendered().CopyTo(dest, 0, 0, Width, Height, Left, Top);
 }
 
 }  // namespace media

@@ -47,8 +47,11 @@ class Panel {  // TPanel
   void Add(ImageWidget* child) { children_.push_back({child, nullptr}); }
   void Add(Label* child) { children_.push_back({nullptr, child}); }
 
-  // Draws the panel at its place; the drawn panel is kept and redrawn only when
-  // one of its widgets changed.
+  // The panel as it looks now (Width x Height), redrawn only when one of its
+  // widgets changed; Version() counts the redraws.
+  const Surface& Rendered();
+  long long Version() const { return version_; }
+  // Draws the panel at its place.
   void Draw(Surface& dest);
 
  private:
@@ -56,10 +59,17 @@ class Panel {  // TPanel
     ImageWidget* image;
     Label* label;
   };
-  std::vector<long long> Signature() const;
+  // Everything a redraw depends on, compared field by field.
+  struct Look {
+    std::vector<long long> numbers;
+    std::vector<std::string> captions;
+    bool operator==(const Look&) const = default;
+  };
+  Look CurrentLook() const;
   std::vector<Child> children_;
   Surface cached_;
-  std::vector<long long> cached_signature_;
+  Look cached_look_;
+  long long version_ = 0;
 };
 
 }  // namespace media

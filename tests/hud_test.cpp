@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "shell/main_window.h"
 #include "test_game.h"
 
@@ -138,6 +141,43 @@ TEST(Panels, CoverTheirRowsOfEveryPresentedFrame) {
   g->spodni_menu.Visible = false;
   g->DXDraw.Present();
   EXPECT_EQ(g->DXDraw.Frame().At(400, 560), white);
+}
+
+// Every presented frame is the back surface with the visible panels laid over it,
+// whether the panels changed since the last frame, moved, vanished or stayed put.
+TEST(Panels, EveryFrameShowsThePictureWithThePanelsAsTheyAreNow) {
+  auto g = NewGame();
+  g->spodni_menu.Visible = g->p_ohrozeni.Visible = g->p_zachraneni.Visible = true;
+  auto expected = [&] {
+    media::Surface want(800, 600);
+    g->DXDraw.BackSurface().CopyTo(want, 0, 0, 800, 600, 0, 0);
+    for (media::Panel* p : {&g->spodni_menu, &g->p_zachraneni, &g->p_ohrozeni}) p->Draw(want);
+    return want;
+  };
+  auto same = [](const media::Surface& a, const media::Surface& b) {
+    for (int y = 0; y < 600; ++y)
+      for (int x = 0; x < 800; ++x)
+        if (a.At(x, y) != b.At(x, y)) return testing::AssertionFailure() << "at " << x << "," << y;
+    return testing::AssertionSuccess();
+  };
+  const std::vector<std::function<void()>> changes = {
+      [] {},
+      [&] { g->DXDraw.BackSurface().Fill(media::ReduceColor(media::clAqua)); },
+      [&] { g->gpalivo.Width = 40; },
+      [&] { g->zachrana.Caption = "12"; },
+      [&] { g->p_ohrozeni.Left -= 30; },
+      [&] { g->p_zachraneni.Visible = false; },
+      [&] { g->DXDraw.BackSurface().Fill(media::ReduceColor(media::clRed)); },
+      [&] { g->p_zachraneni.Visible = true; },
+  };
+  int step = 0;
+  for (const auto& change : changes) {
+    change();
+    for (int x = 0; x < 800; x += 7) g->DXDraw.BackSurface().Set(x, (x * 3 + step) % 600, 0x1234);
+    g->DXDraw.Present();
+    EXPECT_TRUE(same(g->DXDraw.Frame(), expected())) << "step " << step;
+    ++step;
+  }
 }
 
 TEST(ClockTimer, CountsMarksPeopleAndEndsTheTimeAt253) {
