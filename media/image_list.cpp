@@ -35,9 +35,11 @@ struct PictureCollectionItem::PreparedImage {
   // The pattern grid: `count` cells of cell_w x cell_h, step_x / step_y apart,
   // `columns` to a row.
   int cell_w = 0, cell_h = 0, step_x = 1, step_y = 1, columns = 1, count = 0;
-  // Blit sources for DrawImage, copies of `surface`: with the key and run-length
-  // encoded (SDL_RLEACCEL) for transparent draws, without the key otherwise. Made
-  // at preparation for the image's Transparent setting, the other one on first use.
+  // Blit sources for DrawImage, views of `surface`'s pixels (which stay put: a view
+  // of borrowed pixels keeps them when SDL run-length encodes it): with the key and
+  // run-length encoded (SDL_RLEACCEL) for transparent draws, without the key
+  // otherwise. Made at preparation for the image's Transparent setting, the other
+  // one on first use. Declared after `surface`, so they go before it.
   mutable SdlSurfacePtr keyed, opaque;
 
   Rect Pattern(int index) const {
@@ -47,17 +49,19 @@ struct PictureCollectionItem::PreparedImage {
   SDL_Surface* BlitSource(bool transparent) const {
     SdlSurfacePtr& slot = transparent ? keyed : opaque;
     if (!slot) {
-      SDL_Surface* copy = SDL_DuplicateSurface(surface.sdl());
-      if (!copy) return nullptr;
-      SDL_SetSurfaceBlendMode(copy, SDL_BLENDMODE_NONE);
+      SDL_Surface* plain = surface.sdl();
+      SDL_Surface* view = SDL_CreateRGBSurfaceWithFormatFrom(plain->pixels, plain->w, plain->h, 16,
+                                                             plain->pitch, plain->format->format);
+      if (!view) return nullptr;
+      SDL_SetSurfaceBlendMode(view, SDL_BLENDMODE_NONE);
       if (transparent) {
-        SDL_SetColorKey(copy, SDL_TRUE, key);
-        SDL_SetSurfaceRLE(copy, 1);
+        SDL_SetColorKey(view, SDL_TRUE, key);
+        SDL_SetSurfaceRLE(view, 1);
       } else {
-        SDL_SetColorKey(copy, SDL_FALSE, 0);
-        SDL_SetSurfaceRLE(copy, 0);
+        SDL_SetColorKey(view, SDL_FALSE, 0);
+        SDL_SetSurfaceRLE(view, 0);
       }
-      slot.reset(copy);
+      slot.reset(view);
     }
     return slot.get();
   }
