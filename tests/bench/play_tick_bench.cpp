@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "game/flight.h"
 #include "shell/form.h"
 #include "shell/level_flow.h"
 #include "shell/main_window.h"
@@ -53,6 +54,28 @@ void BM_PlayTick(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PlayTick);
+
+// The player's helicopter alone: rotor wash, shadow and body with their rotors, as
+// the rotor and the heading turn.
+void BM_HelicopterSprites(benchmark::State& state) {
+  auto g = FlyingGame();
+  for (auto _ : state) {
+    g->rotor_angle = static_cast<heli::u8>(g->rotor_angle + 23);
+    g->heading = static_cast<heli::u8>(g->heading + 1);
+    heli::DrawRotorWash(*g);
+    heli::DrawHelicopterShadow(*g);
+    heli::DrawHelicopterBody(*g);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_HelicopterSprites);
+
+// Presenting alone: the frame copy and the panels laid over it.
+void BM_Present(benchmark::State& state) {
+  auto g = FlyingGame();
+  for (auto _ : state) g->DXDraw.Present();
+}
+BENCHMARK(BM_Present);
 
 void BM_StartUpToFirstFrame(benchmark::State& state) {
   for (auto _ : state) {
