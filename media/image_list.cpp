@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdio>
 #include <numbers>
+#include <unordered_map>
+#include <vector>
 
 #include "media/error.h"
 #include "media/lta.h"
@@ -27,6 +29,31 @@ struct Rect {
   int x = 0, y = 0, w = 0, h = 0;
 };
 
+// What a rotated draw's samples depend on besides the place it is drawn at.
+struct RotatedShape {
+  int pattern = -1, width = 0, height = 0, angle = 0;
+  double centre_x = 0, centre_y = 0;
+  bool operator==(const RotatedShape&) const = default;
+  bool SameBut(const RotatedShape& o) const {  // the angle
+    return pattern == o.pattern && width == o.width && height == o.height &&
+           centre_x == o.centre_x && centre_y == o.centre_y;
+  }
+};
+struct RotatedShapeHash {
+  std::size_t operator()(const RotatedShape& k) const {
+    std::size_t h = std::hash<double>{}(k.centre_x) ^ (std::hash<double>{}(k.centre_y) << 1);
+    for (int v : {k.pattern, k.width, k.height, k.angle}) h = h * 1000003u ^ std::hash<int>{}(v);
+    return h;
+  }
+};
+// The pixels of one rotated draw whose samples are not the key, as runs [from, to)
+// of column offsets from x, row by row from the row offset `top` below y.
+struct RotatedRuns {
+  int top = 0;
+  std::vector<std::uint32_t> first;  // runs of row r: runs[first[r] .. first[r + 1])
+  std::vector<std::array<std::int16_t, 2>> runs;
+};
+
 }  // namespace
 
 struct PictureCollectionItem::PreparedImage {
@@ -41,6 +68,11 @@ struct PictureCollectionItem::PreparedImage {
   // otherwise. Made at preparation for the image's Transparent setting, the other
   // one on first use. Declared after `surface`, so they go before it.
   mutable SdlSurfacePtr keyed, opaque;
+
+  // The opaque runs of rotated draws that keep their shape from draw to draw (the
+  // rotor, the bodies), by pattern, size, centre and angle; see DrawRotated.
+  mutable std::unordered_map<RotatedShape, RotatedRuns, RotatedShapeHash> rotated;
+  mutable RotatedShape last_shape;
 
   Rect Pattern(int index) const {
     return {(index % columns) * step_x, (index / columns) * step_y, cell_w, cell_h};
@@ -234,37 +266,49 @@ void BlendRun(Pixel* __restrict d, const Pixel* __restrict s, int n, int alpha, 
   }
 }
 
+// One row's run of destination pixels whose samples all lie inside the pattern.
+// Positions are 16.16 and below 2^29 (pictures are at most 8192 pixels a side), so
+// they are stepped in unsigned 32-bit arithmetic: a negative step wraps to the
+// same sum, and every position sampled is in range.
 struct Span {
   Pixel* dest;
   const Pixel* src;  // the pattern's top-left pixel
   std::ptrdiff_t pitch;
-  long long fx, fy, ax, ay;  // 16.16 source position and its step per destination pixel
+  std::uint32_t fx, fy, ax, ay;  // source position and its step per destination pixel
   int count;
 };
 
-inline Pixel Sample(const Span& s, long long fx, long long fy) {
-  return s.src[static_cast<std::ptrdiff_t>(fy >> 16) * s.pitch + (fx >> 16)];
+inline Pixel Sample(const Pixel* src, std::ptrdiff_t pitch, std::uint32_t fx, std::uint32_t fy) {
+  return src[static_cast<std::ptrdiff_t>(fy >> 16) * pitch + (fx >> 16)];
 }
 
-void OpaqueSpan(const Span& s, bool keyed, Pixel key) {
-  long long fx = s.fx, fy = s.fy;
+[[gnu::noinline]] void OpaqueSpan(const Span& s, bool keyed, Pixel key) {
+  const Pixel* const src = s.src;
+  const std::ptrdiff_t pitch = s.pitch;
+  const std::uint32_t ax = s.ax, ay = s.ay;
+  std::uint32_t fx = s.fx, fy = s.fy;
+  Pixel* const d = s.dest;
+  const int n = s.count;
   if (keyed) {
-    for (int i = 0; i < s.count; ++i, fx += s.ax, fy += s.ay) {
-      const Pixel p = Sample(s, fx, fy);
-      if (p != key) s.dest[i] = p;
+    for (int i = 0; i < n; ++i, fx += ax, fy += ay) {
+      const Pixel p = Sample(src, pitch, fx, fy);
+      if (p != key) d[i] = p;
     }
   } else {
-    for (int i = 0; i < s.count; ++i, fx += s.ax, fy += s.ay) s.dest[i] = Sample(s, fx, fy);
+    for (int i = 0; i < n; ++i, fx += ax, fy += ay) d[i] = Sample(src, pitch, fx, fy);
   }
 }
 
-void BlendSpan(const Span& s, bool keyed, Pixel key, int alpha) {
+[[gnu::noinline]] void BlendSpan(const Span& s, bool keyed, Pixel key, int alpha) {
   constexpr int kChunk = 256;
   Pixel gathered[kChunk];
-  long long fx = s.fx, fy = s.fy;
+  const Pixel* const src = s.src;
+  const std::ptrdiff_t pitch = s.pitch;
+  const std::uint32_t ax = s.ax, ay = s.ay;
+  std::uint32_t fx = s.fx, fy = s.fy;
   for (int done = 0; done < s.count; done += kChunk) {
     const int n = std::min(kChunk, s.count - done);
-    for (int i = 0; i < n; ++i, fx += s.ax, fy += s.ay) gathered[i] = Sample(s, fx, fy);
+    for (int i = 0; i < n; ++i, fx += ax, fy += ay) gathered[i] = Sample(src, pitch, fx, fy);
     BlendRun(s.dest + done, gathered, n, alpha, keyed, key);
   }
 }
@@ -294,60 +338,124 @@ void PictureCollectionItem::DrawRotated(Surface& dest, int x, int y, int width, 
   const double w = width, h = height;
   const double ox = w * centre_x, oy = h * centre_y;  // the point that lands on (x, y)
 
-  // 6. The corners, their bounding box clipped to the destination.
-  long long bx0 = 0, bx1 = 0, by0 = 0, by1 = 0;
+  // 6. The corners' bounding box, as offsets from (x, y), then clipped to the
+  // destination.
+  long long ox0 = 0, ox1 = 0, oy0 = 0, oy1 = 0;
   for (int i = 0; i < 4; ++i) {
     const double u = (i & 1) ? w : 0, v = (i & 2) ? h : 0;
     const double c = static_cast<double>(Trunc(u - ox)), d = static_cast<double>(Trunc(v - oy));
-    const long long px = Trunc(c * cs - d * sn) + x, py = Trunc(c * sn + d * cs) + y;
-    if (i == 0 || px < bx0) bx0 = px;
-    if (i == 0 || px > bx1) bx1 = px;
-    if (i == 0 || py < by0) by0 = py;
-    if (i == 0 || py > by1) by1 = py;
+    const long long px = Trunc(c * cs - d * sn), py = Trunc(c * sn + d * cs);
+    if (i == 0 || px < ox0) ox0 = px;
+    if (i == 0 || px > ox1) ox1 = px;
+    if (i == 0 || py < oy0) oy0 = py;
+    if (i == 0 || py > oy1) oy1 = py;
   }
-  bx0 = std::max<long long>(bx0, 0);
-  by0 = std::max<long long>(by0, 0);
-  bx1 = std::min<long long>(bx1, dest.Width() - 1);
-  by1 = std::min<long long>(by1, dest.Height() - 1);
+  const long long bx0 = std::max<long long>(ox0 + x, 0);
+  const long long by0 = std::max<long long>(oy0 + y, 0);
+  const long long bx1 = std::min<long long>(ox1 + x, dest.Width() - 1);
+  const long long by1 = std::min<long long>(oy1 + y, dest.Height() - 1);
   if (bx0 > bx1 || by0 > by1) return;
 
   // Inverse mapping: a destination offset (dx, dy) from (x, y) comes from the target
   // point (dx cos + dy sin + ox, -dx sin + dy cos + oy), scaled by pattern / target.
+  // A pixel's source position depends only on its offset from (x, y), never on how
+  // the box was clipped.
   const double su = pr.w / w, sv = pr.h / h;
   constexpr double kOne = 65536.0;
   const long long ax = std::llround(cs * su * kOne), ay = std::llround(-sn * sv * kOne);
   const long long limit_x = static_cast<long long>(pr.w) << 16;
   const long long limit_y = static_cast<long long>(pr.h) << 16;
-  const long long n = bx1 - bx0 + 1;
+  // For the row at offset dy: the source position at column offset 0, and which of
+  // the column offsets [from, to] sample inside the pattern (false when none do).
+  // |offsets| < 2^32 and |ax| < 2^30: no overflow.
+  const auto row_range = [&](long long dy, long long from, long long to, long long& fx0,
+                             long long& fy0, long long& lo, long long& hi) {
+    const double u = (static_cast<double>(dy) * sn + ox) * su;
+    const double v = (static_cast<double>(dy) * cs + oy) * sv;
+    if (!(std::fabs(u) < 1e12) || !(std::fabs(v) < 1e12)) return false;
+    fx0 = std::llround(u * kOne);
+    fy0 = std::llround(v * kOne);
+    lo = 0;
+    hi = to - from;
+    Narrow(fx0 + from * ax, ax, limit_x, lo, hi);
+    Narrow(fy0 + from * ay, ay, limit_y, lo, hi);
+    lo += from;
+    hi += from;
+    return lo <= hi;
+  };
+
   const Pixel key = p.key;
   const bool keyed = Transparent;
   const bool blend = alpha < 255;
   Span s;
   s.src = src.Row(pr.y) + pr.x;
   s.pitch = src.PitchPixels();
-  s.ax = ax;
-  s.ay = ay;
-  // Each row is anchored at the column of x, so a pixel's source position depends
-  // only on its offset from (x, y), never on how the box was clipped.
-  const long long start = bx0 - x;  // |start| < 2^32 and |ax| < 2^30: no overflow
-  for (long long row = by0; row <= by1; ++row) {
-    const double dy = static_cast<double>(row - y);
-    const double u = (dy * sn + ox) * su, v = (dy * cs + oy) * sv;
-    if (!(std::fabs(u) < 1e12) || !(std::fabs(v) < 1e12)) continue;
-    const long long fx = std::llround(u * kOne) + start * ax;
-    const long long fy = std::llround(v * kOne) + start * ay;
-    long long lo = 0, hi = n - 1;
-    Narrow(fx, ax, limit_x, lo, hi);
-    Narrow(fy, ay, limit_y, lo, hi);
-    if (lo > hi) continue;
-    s.dest = dest.Row(static_cast<int>(row)) + bx0 + lo;
-    s.fx = fx + lo * ax;
-    s.fy = fy + lo * ay;
-    s.count = static_cast<int>(hi - lo + 1);
+  s.ax = static_cast<std::uint32_t>(ax);
+  s.ay = static_cast<std::uint32_t>(ay);
+  // Column offsets [from, to] of a destination row; fx0 / fy0 at offset 0.
+  const auto draw = [&](long long row, long long fx0, long long fy0, long long from, long long to,
+                        bool with_key) {
+    s.dest = dest.Row(static_cast<int>(row)) + x + from;
+    s.fx = static_cast<std::uint32_t>(fx0 + from * ax);
+    s.fy = static_cast<std::uint32_t>(fy0 + from * ay);
+    s.count = static_cast<int>(to - from + 1);
     if (blend) {
-      BlendSpan(s, keyed, key, alpha);
+      BlendSpan(s, with_key, key, alpha);
     } else {
-      OpaqueSpan(s, keyed, key);
+      OpaqueSpan(s, with_key, key);
+    }
+  };
+
+  // A keyed sprite drawn again and again in one shape (only its angle and place
+  // change: the rotors, the bodies) keeps, per angle, where its opaque pixels fall,
+  // and then samples only those. Small sprites only, so that the offsets fit.
+  const RotatedShape shape{pattern, width, height, a, centre_x, centre_y};
+  const bool same_shape = shape.SameBut(p.last_shape);
+  p.last_shape = shape;
+  const RotatedRuns* runs = nullptr;
+  if (keyed && ox1 - ox0 < 512 && oy1 - oy0 < 512 && ox0 > -32768 && ox1 < 32767) {
+    if (auto it = p.rotated.find(shape); it != p.rotated.end()) {
+      runs = &it->second;
+    } else if (same_shape) {
+      if (p.rotated.size() >= 1024) p.rotated.clear();  // shapes seldom change; start over
+      RotatedRuns r;
+      r.top = static_cast<int>(oy0);
+      for (long long dy = oy0; dy <= oy1; ++dy) {
+        r.first.push_back(static_cast<std::uint32_t>(r.runs.size()));
+        long long fx0, fy0, lo, hi;
+        if (!row_range(dy, ox0, ox1, fx0, fy0, lo, hi)) continue;
+        std::uint32_t fx = static_cast<std::uint32_t>(fx0 + lo * ax);
+        std::uint32_t fy = static_cast<std::uint32_t>(fy0 + lo * ay);
+        bool in_run = false;
+        long long run_from = 0;
+        for (long long o = lo; o <= hi + 1; ++o, fx += s.ax, fy += s.ay) {
+          const bool opaque = o <= hi && Sample(s.src, s.pitch, fx, fy) != key;
+          if (opaque && !in_run) run_from = o;
+          if (!opaque && in_run)
+            r.runs.push_back({static_cast<std::int16_t>(run_from), static_cast<std::int16_t>(o)});
+          in_run = opaque;
+        }
+      }
+      r.first.push_back(static_cast<std::uint32_t>(r.runs.size()));
+      r.first.shrink_to_fit();
+      r.runs.shrink_to_fit();
+      runs = &p.rotated.emplace(shape, std::move(r)).first->second;
+    }
+  }
+
+  for (long long row = by0; row <= by1; ++row) {
+    const long long dy = row - y;
+    long long fx0, fy0, lo, hi;
+    if (!row_range(dy, bx0 - x, bx1 - x, fx0, fy0, lo, hi)) continue;
+    if (!runs) {
+      draw(row, fx0, fy0, lo, hi, keyed);
+      continue;
+    }
+    const auto r = static_cast<std::size_t>(dy - runs->top);
+    for (std::uint32_t i = runs->first[r]; i < runs->first[r + 1]; ++i) {
+      const long long from = std::max<long long>(runs->runs[i][0], lo);
+      const long long to = std::min<long long>(runs->runs[i][1] - 1, hi);
+      if (from <= to) draw(row, fx0, fy0, from, to, false);
     }
   }
 }

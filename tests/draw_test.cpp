@@ -333,3 +333,39 @@ TEST(DrawRotated, CoversTheRotatedAreaWithoutHoles) {
 }
 
 }  // namespace
+
+namespace {
+
+// A sprite drawn over and over in one shape is drawn from what is remembered of
+// its earlier draws; every such draw must equal a first, unremembered one, at any
+// angle, scale, centre, alpha and place, clipped at the edges or not.
+TEST(DrawRotated, RepeatedDrawsOfOneShapeEqualFirstDraws) {
+  const auto img = KeyedPicture(51, 40);
+  const auto fresh = MakeItem(img, true, media::clWhite);
+  const auto repeated = MakeItem(img, true, media::clWhite);
+  Surface scratch = Filled(8, 8, kBack);
+  struct Shape {
+    int w, h;
+    double cx, cy;
+    int alpha;
+  };
+  for (const Shape& sh : {Shape{51, 40, 0.5, 0.3, 255}, Shape{98, 98, 0.5, 0.5, 40},
+                          Shape{17, 60, 0.0, 1.0, 255}, Shape{-30, 25, 0.25, 0.75, 128}}) {
+    for (int angle = 0; angle < 256; angle += 9) {
+      for (const auto& [x, y] : {std::pair{60, 50}, std::pair{-9, 4}, std::pair{115, 95},
+                                 std::pair{60, 50}, std::pair{30, -20}}) {
+        Surface want = Filled(120, 100, kBack), got = Filled(120, 100, kBack);
+        for (int i = 0; i < 120; i += 3)
+          want.Set(i, (i * 7) % 100, 0x5555), got.Set(i, (i * 7) % 100, 0x5555);
+        // Another shape in between: this draw is always a first one.
+        fresh.DrawRotated(scratch, 0, 0, 5, 5, 0, 0.5, 0.5, angle, 255);
+        fresh.DrawRotated(want, x, y, sh.w, sh.h, 0, sh.cx, sh.cy, angle, sh.alpha);
+        repeated.DrawRotated(got, x, y, sh.w, sh.h, 0, sh.cx, sh.cy, angle, sh.alpha);
+        ASSERT_EQ(fixtures::CountDifferences(want, got), 0)
+            << sh.w << "x" << sh.h << " angle " << angle << " at " << x << "," << y;
+      }
+    }
+  }
+}
+
+}  // namespace
