@@ -8,27 +8,41 @@ void ImageWidget::Draw(Surface& dest, int origin_x, int origin_y) const {
   if (!Visible || !Picture || !Picture->Valid() || Width <= 0 || Height <= 0) return;
   const Surface& pic = *Picture;
   const int pw = pic.Width(), ph = pic.Height();
-  const bool stretch = Stretch;
-  const int w = stretch ? Width : std::min(Width, pw);
-  const int h = stretch ? Height : std::min(Height, ph);
+  const Pixel key = pic.At(0, ph - 1);
+  const Surface* shown = &pic;
+  int w = std::min(Width, pw), h = std::min(Height, ph);
   int x0 = origin_x + Left, y0 = origin_y + Top;
-  if (!stretch && Center) {
+  if (Stretch) {
+    // Each pixel of the widget shows the picture's pixel (x * pw / w, y * ph / h).
+    w = Width;
+    h = Height;
+    if (stretched_.from != Picture || stretched_.width != w || stretched_.height != h ||
+        !stretched_.picture) {
+      auto out = std::make_shared<Surface>(w, h);
+      for (int y = 0; y < h; ++y) {
+        const Pixel* src = pic.Row(static_cast<int>(static_cast<long long>(y) * ph / h));
+        Pixel* row = out->Row(y);
+        for (int x = 0; x < w; ++x) row[x] = src[static_cast<long long>(x) * pw / w];
+      }
+      stretched_ = {Picture, w, h, std::move(out)};
+    }
+    shown = stretched_.picture.get();
+  } else if (Center) {
     x0 += (Width - w) / 2;
     y0 += (Height - h) / 2;
   }
-  const Pixel key = pic.At(0, ph - 1);
-  for (int y = 0; y < h; ++y) {
-    const int dy = y0 + y;
-    if (dy < 0 || dy >= dest.Height()) continue;
-    const Pixel* src = pic.Row(stretch ? y * ph / h : y);
-    Pixel* out = dest.Row(dy);
-    for (int x = 0; x < w; ++x) {
-      const int dx = x0 + x;
-      if (dx < 0 || dx >= dest.Width()) continue;
-      const Pixel p = src[stretch ? x * pw / w : x];
-      if (Transparent && p == key) continue;
-      out[dx] = p;
+  // Clipped to the destination.
+  const int from_x = std::max(0, -x0), to_x = std::min(w, dest.Width() - x0);
+  const int from_y = std::max(0, -y0), to_y = std::min(h, dest.Height() - y0);
+  for (int y = from_y; y < to_y; ++y) {
+    const Pixel* src = shown->Row(y);
+    Pixel* out = dest.Row(y0 + y) + x0;
+    if (!Transparent) {
+      std::copy(src + from_x, src + to_x, out + from_x);
+      continue;
     }
+    for (int x = from_x; x < to_x; ++x)
+      if (src[x] != key) out[x] = src[x];
   }
 }
 

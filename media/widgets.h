@@ -24,6 +24,16 @@ class ImageWidget {  // TImage
   std::shared_ptr<const Surface> Picture;
 
   void Draw(Surface& dest, int origin_x, int origin_y) const;
+
+ private:
+  // The picture stretched to the widget's size, kept while neither changes (holding
+  // the picture it was made from, so that no other picture can take its place).
+  struct Stretched {
+    std::shared_ptr<const Surface> from;
+    int width = 0, height = 0;
+    std::shared_ptr<Surface> picture;
+  };
+  mutable Stretched stretched_;
 };
 
 class Label {  // TLabel

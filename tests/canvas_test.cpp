@@ -78,3 +78,69 @@ TEST(ImageWidget, GaugeStretchesToItsWidthAndDropsTheBottomLeftColour) {
 }
 
 }  // namespace
+
+namespace {
+
+// What a widget must show, pixel by pixel: the picture's pixel (x * pw / w,
+// y * ph / h) when stretched, (x, y) otherwise, leaving out the key when transparent.
+media::Surface ExpectedWidget(const media::ImageWidget& w, const media::Surface& pic,
+                              media::Surface dest_copy_of) {
+  const int pw = pic.Width(), ph = pic.Height();
+  const int ww = w.Stretch ? w.Width : std::min(w.Width, pw);
+  const int wh = w.Stretch ? w.Height : std::min(w.Height, ph);
+  const media::Pixel key = pic.At(0, ph - 1);
+  for (int y = 0; y < wh; ++y)
+    for (int x = 0; x < ww; ++x) {
+      const int dx = w.Left + x, dy = w.Top + y;
+      if (dx < 0 || dy < 0 || dx >= dest_copy_of.Width() || dy >= dest_copy_of.Height()) continue;
+      const media::Pixel p = w.Stretch ? pic.At(x * pw / ww, y * ph / wh) : pic.At(x, y);
+      if (!(w.Transparent && p == key)) dest_copy_of.Set(dx, dy, p);
+    }
+  return dest_copy_of;
+}
+
+TEST(ImageWidget, FollowsItsSizePictureAndPlaceFromDrawToDraw) {
+  auto make = [](int w, int h, int seed) {
+    auto s = std::make_shared<media::Surface>(w, h);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x)
+        s->Set(x, y,
+               static_cast<media::Pixel>(
+                   (x * 37 + y * 11 + seed) % 5 == 0 ? 0 : x * 131 + y * 7 + seed));
+    s->Set(0, h - 1, 0);  // the key
+    return s;
+  };
+  auto first = make(23, 9, 1), second = make(23, 9, 2);
+  media::ImageWidget w;
+  w.Picture = first;
+  w.Stretch = true;
+  w.Transparent = true;
+  struct Step {
+    int left, top, width, height;
+    bool swap, stretch;
+  };
+  for (const Step& st : {Step{2, 1, 40, 12, false, true}, Step{2, 1, 17, 12, false, true},
+                         Step{-5, 3, 17, 12, false, true}, Step{2, 1, 17, 12, true, true},
+                         Step{25, 20, 30, 9, false, true}, Step{3, 2, 30, 30, false, false}}) {
+    w.Left = st.left;
+    w.Top = st.top;
+    w.Width = st.width;
+    w.Height = st.height;
+    w.Stretch = st.stretch;
+    if (st.swap) w.Picture = w.Picture == first ? second : first;
+    media::Surface dest(48, 24);
+    dest.Fill(0x7777);
+    const media::Surface want = ExpectedWidget(w, *w.Picture, [&] {
+      media::Surface c(48, 24);
+      c.Fill(0x7777);
+      return c;
+    }());
+    w.Draw(dest, 0, 0);
+    int differences = 0;
+    for (int y = 0; y < 24; ++y)
+      for (int x = 0; x < 48; ++x) differences += dest.At(x, y) != want.At(x, y);
+    EXPECT_EQ(differences, 0) << st.left << "," << st.top << " " << st.width << "x" << st.height;
+  }
+}
+
+}  // namespace
