@@ -223,6 +223,14 @@ long long Trunc(double v) {
   return static_cast<long long>(std::trunc(v));
 }
 
+// std::llround (halves away from zero) for |v| < 2^63, without the library call: the
+// truncation is exact and so is v minus it.
+inline long long Round(double v) {
+  const auto i = static_cast<long long>(v);
+  const double rest = v - static_cast<double>(i);
+  return rest >= 0.5 ? i + 1 : rest <= -0.5 ? i - 1 : i;
+}
+
 long long FloorDiv(long long a, long long b) {  // b > 0
   return a >= 0 ? a / b : -((-a + b - 1) / b);
 }
@@ -243,6 +251,19 @@ void Narrow(long long a, long long b, long long limit, long long& lo, long long&
   }
 }
 
+// BlendRun's blend of one pixel.
+inline Pixel BlendPixel(Pixel sp, Pixel dp, std::uint16_t a, std::uint16_t ia) {
+  const std::uint16_t sr = ((sp >> 8) & 0xF8) | (sp >> 13), dr = ((dp >> 8) & 0xF8) | (dp >> 13);
+  const std::uint16_t sg = ((sp >> 3) & 0xFC) | ((sp >> 9) & 3);
+  const std::uint16_t dg = ((dp >> 3) & 0xFC) | ((dp >> 9) & 3);
+  const std::uint16_t sb = ((sp << 3) & 0xF8) | ((sp >> 2) & 7);
+  const std::uint16_t db = ((dp << 3) & 0xF8) | ((dp >> 2) & 7);
+  const std::uint16_t r = static_cast<std::uint16_t>(sr * a + dr * ia) >> 8;
+  const std::uint16_t g = static_cast<std::uint16_t>(sg * a + dg * ia) >> 8;
+  const std::uint16_t b = static_cast<std::uint16_t>(sb * a + db * ia) >> 8;
+  return static_cast<Pixel>(((r & 0xF8) << 8) | ((g & 0xFC) << 3) | (b >> 3));
+}
+
 // The blend of one run of gathered source pixels onto the destination: each 8-bit
 // channel becomes d + floor((s - d) * alpha / 256), computed as
 // (s * alpha + d * (256 - alpha)) >> 8, which never exceeds 16 bits, so the loop
@@ -253,16 +274,7 @@ void BlendRun(Pixel* __restrict d, const Pixel* __restrict s, int n, int alpha, 
   const auto a = static_cast<std::uint16_t>(alpha), ia = static_cast<std::uint16_t>(256 - alpha);
   for (int i = 0; i < n; ++i) {
     const std::uint16_t sp = s[i], dp = d[i];
-    const std::uint16_t sr = ((sp >> 8) & 0xF8) | (sp >> 13), dr = ((dp >> 8) & 0xF8) | (dp >> 13);
-    const std::uint16_t sg = ((sp >> 3) & 0xFC) | ((sp >> 9) & 3);
-    const std::uint16_t dg = ((dp >> 3) & 0xFC) | ((dp >> 9) & 3);
-    const std::uint16_t sb = ((sp << 3) & 0xF8) | ((sp >> 2) & 7);
-    const std::uint16_t db = ((dp << 3) & 0xF8) | ((dp >> 2) & 7);
-    const std::uint16_t r = static_cast<std::uint16_t>(sr * a + dr * ia) >> 8;
-    const std::uint16_t g = static_cast<std::uint16_t>(sg * a + dg * ia) >> 8;
-    const std::uint16_t b = static_cast<std::uint16_t>(sb * a + db * ia) >> 8;
-    const auto out = static_cast<std::uint16_t>(((r & 0xF8) << 8) | ((g & 0xFC) << 3) | (b >> 3));
-    d[i] = (keyed && sp == key) ? dp : out;
+    d[i] = (keyed && sp == key) ? dp : BlendPixel(sp, dp, a, ia);
   }
 }
 
@@ -373,8 +385,8 @@ void PictureCollectionItem::DrawRotated(Surface& dest, int x, int y, int width, 
     const double u = (static_cast<double>(dy) * sn + ox) * su;
     const double v = (static_cast<double>(dy) * cs + oy) * sv;
     if (!(std::fabs(u) < 1e12) || !(std::fabs(v) < 1e12)) return false;
-    fx0 = std::llround(u * kOne);
-    fy0 = std::llround(v * kOne);
+    fx0 = Round(u * kOne);
+    fy0 = Round(v * kOne);
     lo = 0;
     hi = to - from;
     Narrow(fx0 + from * ax, ax, limit_x, lo, hi);
@@ -443,21 +455,67 @@ void PictureCollectionItem::DrawRotated(Surface& dest, int x, int y, int width, 
     }
   }
 
+  // A blended draw from runs gathers its pixels, blends them together (vectorised)
+  // and puts them back; runs are shorter than the 512 columns of a cached shape.
+  constexpr int kGather = 2048, kGatherRuns = 512;
+  Pixel gather_src[kGather], gather_dest[kGather];
+  std::pair<Pixel*, int> gather_runs[kGatherRuns];
+  int gathered = 0, gathered_runs = 0;
+  const auto flush = [&] {
+    BlendRun(gather_dest, gather_src, gathered, alpha, false, key);
+    const Pixel* blended = gather_dest;
+    for (int i = 0; i < gathered_runs; ++i) {
+      Pixel* to = gather_runs[i].first;
+      for (int k = 0; k < gather_runs[i].second; ++k) to[k] = blended[k];
+      blended += gather_runs[i].second;
+    }
+    gathered = gathered_runs = 0;
+  };
+
   for (long long row = by0; row <= by1; ++row) {
     const long long dy = row - y;
     long long fx0, fy0, lo, hi;
-    if (!row_range(dy, bx0 - x, bx1 - x, fx0, fy0, lo, hi)) continue;
     if (!runs) {
-      draw(row, fx0, fy0, lo, hi, keyed);
+      if (row_range(dy, bx0 - x, bx1 - x, fx0, fy0, lo, hi)) draw(row, fx0, fy0, lo, hi, keyed);
       continue;
     }
+    // The runs lie inside the pattern already; they need only the destination's edges.
     const auto r = static_cast<std::size_t>(dy - runs->top);
-    for (std::uint32_t i = runs->first[r]; i < runs->first[r + 1]; ++i) {
-      const long long from = std::max<long long>(runs->runs[i][0], lo);
-      const long long to = std::min<long long>(runs->runs[i][1] - 1, hi);
-      if (from <= to) draw(row, fx0, fy0, from, to, false);
+    const std::uint32_t first = runs->first[r], end = runs->first[r + 1];
+    if (first == end) continue;
+    const double u = (static_cast<double>(dy) * sn + ox) * su;
+    const double v = (static_cast<double>(dy) * cs + oy) * sv;
+    fx0 = Round(u * kOne);
+    fy0 = Round(v * kOne);
+    Pixel* const out = dest.Row(static_cast<int>(row)) + x;  // indexed by column offset
+    const auto* run = runs->runs.data() + first;
+    const auto* const run_end = runs->runs.data() + end;
+    const long long left = bx0 - x, right = bx1 - x;
+    for (; run != run_end; ++run) {
+      const long long from = std::max<long long>((*run)[0], left);
+      const long long to = std::min<long long>((*run)[1] - 1, right);
+      if (from > to) continue;
+      auto fx = static_cast<std::uint32_t>(fx0 + from * ax);
+      auto fy = static_cast<std::uint32_t>(fy0 + from * ay);
+      if (!blend) {
+        for (long long o = from; o <= to; ++o, fx += s.ax, fy += s.ay)
+          out[o] = Sample(s.src, s.pitch, fx, fy);
+        continue;
+      }
+      const int count = static_cast<int>(to - from + 1);
+      if (gathered + count > kGather || gathered_runs == kGatherRuns) flush();
+      Pixel* const gs = gather_src + gathered;
+      Pixel* const gd = gather_dest + gathered;
+      const Pixel* const at = out + from;
+      for (int k = 0; k < count; ++k, fx += s.ax, fy += s.ay) {
+        gs[k] = Sample(s.src, s.pitch, fx, fy);
+        gd[k] = at[k];
+      }
+      gather_runs[gathered_runs++] = {out + from, count};
+      gathered += count;
     }
   }
+  if (gathered_runs > 0) flush();
 }
 
 // ---------------------------------------------------------------------------------
