@@ -323,9 +323,10 @@ void WaveList::Release() {
   for (auto& item : items_) item->Release();
 }
 
-Wave& WaveList::Add(std::string name, bool looped, std::span<const std::uint8_t> wav_bytes) {
+Wave& WaveList::Add(std::string name, bool looped, std::span<const std::uint8_t> wav_bytes,
+                    WaveStorage storage) {
   WaveData recording;
-  if (!wav_bytes.empty()) recording = ReadWave(wav_bytes);
+  if (!wav_bytes.empty()) recording = ReadWave(wav_bytes, storage);
   items_.push_back(std::make_unique<Wave>(std::move(name), looped, std::move(recording)));
   Wave& wave = *items_.back();
   if (device_ && device_->Initialized()) wave.Restore(*device_);

@@ -129,7 +129,9 @@ class WaveList {
   void Attach(SoundDevice& device);
   // Empty bytes make a sound without a recording; bytes that are not a recording
   // throw "Wave is invalid".
-  Wave& Add(std::string name, bool looped, std::span<const std::uint8_t> wav_bytes);
+  // With WaveStorage::Static the bytes must outlive the list.
+  Wave& Add(std::string name, bool looped, std::span<const std::uint8_t> wav_bytes,
+            WaveStorage storage = WaveStorage::Copy);
   // Throws std::out_of_range("List index out of bounds (N)").
   Wave& Items(int index);
   int Count() const { return static_cast<int>(items_.size()); }

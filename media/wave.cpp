@@ -28,7 +28,7 @@ constexpr std::uint16_t kFormatExtensible = 0xFFFE;
 
 }  // namespace
 
-WaveData ReadWave(std::span<const std::uint8_t> bytes) {
+WaveData ReadWave(std::span<const std::uint8_t> bytes, WaveStorage storage) {
   const std::uint8_t* base = bytes.data();
   const std::size_t size = bytes.size();
   if (size < 12 || !Is(base, "RIFF") || !Is(base + 8, "WAVE")) Invalid();
@@ -67,7 +67,14 @@ WaveData ReadWave(std::span<const std::uint8_t> bytes) {
   if (block_align != 0 && block_align != frame) Invalid();
 
   const std::size_t usable = data->size() / frame * frame;
-  wave.samples.assign(data->begin(), data->begin() + static_cast<std::ptrdiff_t>(usable));
+  const auto frames = data->first(usable);
+  if (storage == WaveStorage::Copy) {
+    auto copy = std::make_shared<std::vector<std::uint8_t>>(frames.begin(), frames.end());
+    wave.samples = *copy;
+    wave.owned = std::move(copy);
+  } else {
+    wave.samples = frames;
+  }
   return wave;
 }
 

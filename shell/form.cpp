@@ -115,7 +115,9 @@ void LayOutWidgets(TForm1& f) {
 
 void LoadWaves(TForm1& f) {
   for (int i = 0; i < kStoredWaveCount; ++i)
-    f.DXWaveList1.Add(kWaves[i].name, kWaves[i].looped, assets::Embedded(StoredWaveFile(i)));
+    // The built-in recordings stay where the program holds them.
+    f.DXWaveList1.Add(kWaves[i].name, kWaves[i].looped, assets::Embedded(StoredWaveFile(i)),
+                      media::WaveStorage::Static);
 }
 
 }  // namespace

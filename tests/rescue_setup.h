@@ -17,7 +17,8 @@ inline void GiveWavesRecordings(TForm1& g) {
     const std::string name = w.Name();
     const bool looped = w.Looped();
     w.~Wave();
-    new (&w) media::Wave(name, looped, media::WaveData{1, 22050, 8, {128}});
+    static const std::uint8_t kSilence[] = {128};
+    new (&w) media::Wave(name, looped, media::WaveData{1, 22050, 8, kSilence, nullptr});
   }
 }
 

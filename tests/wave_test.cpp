@@ -12,6 +12,12 @@ namespace {
 using media::ReadWave;
 using namespace testwav;
 
+using media::WaveData;
+
+std::vector<std::uint8_t> Bytes(std::span<const std::uint8_t> v) {
+  return {v.begin(), v.end()};
+}
+
 std::vector<std::uint8_t> Bytes(std::initializer_list<int> v) {
   return std::vector<std::uint8_t>(v.begin(), v.end());
 }
@@ -25,13 +31,30 @@ void ExpectInvalid(const std::vector<std::uint8_t>& bytes) {
   }
 }
 
+// A copied recording outlives the bytes it was read from; a static one points into
+// them, whole frames only.
+TEST(Wave, CopiesOrPointsIntoTheStoredBytes) {
+  const auto samples = Bytes({1, 2, 3, 4, 5, 6, 7, 8, 9});
+  auto bytes = std::make_unique<std::vector<std::uint8_t>>(Wav(1, 22050, 16, samples));
+  const WaveData copied = ReadWave(*bytes);
+  const WaveData pointing = ReadWave(*bytes, media::WaveStorage::Static);
+  EXPECT_EQ(pointing.samples.size(), 8u);
+  EXPECT_GE(pointing.samples.data(), bytes->data());
+  EXPECT_LE(pointing.samples.data() + pointing.samples.size(), bytes->data() + bytes->size());
+  EXPECT_EQ(Bytes(pointing.samples), Bytes({1, 2, 3, 4, 5, 6, 7, 8}));
+  bytes.reset();
+  EXPECT_EQ(Bytes(copied.samples), Bytes({1, 2, 3, 4, 5, 6, 7, 8}));
+  const WaveData kept = copied;  // copies share the samples
+  EXPECT_EQ(kept.samples.data(), copied.samples.data());
+}
+
 TEST(Wave, ReadsFormatAndSamplesSkippingOtherChunks) {
   const auto samples = Bytes({1, 2, 3, 4, 5, 6, 7, 8});
   auto w = ReadWave(Wav(2, 22050, 16, samples));
   EXPECT_EQ(w.channels, 2);
   EXPECT_EQ(w.rate, 22050);
   EXPECT_EQ(w.bits, 16);
-  EXPECT_EQ(w.samples, samples);
+  EXPECT_EQ(Bytes(w.samples), samples);
 
   // An odd-length chunk before the data is padded to an even length; data may
   // also come before fmt.
@@ -43,7 +66,7 @@ TEST(Wave, ReadsFormatAndSamplesSkippingOtherChunks) {
   EXPECT_EQ(w.channels, 1);
   EXPECT_EQ(w.rate, 11025);
   EXPECT_EQ(w.bits, 8);
-  EXPECT_EQ(w.samples, Bytes({0x80, 0x81, 0x7F}));
+  EXPECT_EQ(Bytes(w.samples), Bytes({0x80, 0x81, 0x7F}));
 
   // An extensible header with the PCM sub-format is plain PCM.
   auto ext = Fmt(1, 44100, 16, 0xFFFE);
