@@ -1,6 +1,7 @@
 #include "media/image_list.h"
 
 #include <SDL.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <array>
@@ -536,6 +537,11 @@ void ImageList::LoadItemsFromFile(const std::string& path) {
   {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) throw Error("Cannot open file " + path);
+    // Sized once when the file tells its size, so that a level's pictures are not
+    // held in a buffer grown to twice their size.
+    struct stat info {};
+    if (fstat(fileno(f), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
+      data.reserve(static_cast<std::size_t>(info.st_size));
     std::uint8_t buffer[65536];
     std::size_t got;
     while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0)

@@ -29,19 +29,43 @@ u8 LevelFileOf(u8 level) {
   return (level == 3 || level == 5 || level == 7 || level == 9) ? 1 : level;
 }
 
+std::string Failure(const std::string& path, const std::exception& e) {
+  std::string message = e.what();
+  if (message.find(path) == std::string::npos) message = path + ": " + message;
+  return message;
+}
+
 // Reads a level picture file into a list of its own, so that a file that cannot
 // be read leaves poz as it was. Returns what went wrong, or an empty text.
-std::string ReadLevelPictures(const std::string& path, bool prepare, media::ImageList& out) {
+std::string ReadLevelPictures(const std::string& path, media::ImageList& out) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec) || !std::ifstream(path, std::ios::binary))
     return "Cannot open file " + path;
   try {
-    if (prepare) out.Initialize();
     out.LoadItemsFromFile(path);
   } catch (const std::exception& e) {
-    std::string message = e.what();
-    if (message.find(path) == std::string::npos) message = path + ": " + message;
-    return message;
+    return Failure(path, e);
+  }
+  return {};
+}
+
+// Prepares the new level's pictures when poz's are prepared. The old surfaces go
+// first, so that two levels' pictures are never held at once; should the new ones
+// fail, the old ones are made again from their stored pictures and poz is as it was.
+std::string PrepareLevelPictures(const std::string& path, media::ImageList& poz,
+                                 media::ImageList& pictures) {
+  if (!poz.Initialized()) return {};
+  poz.Finalize();
+  try {
+    pictures.Initialize();
+  } catch (const std::exception& e) {
+    pictures.Finalize();
+    try {
+      poz.Initialize();
+    } catch (const std::exception&) {
+      // They were made from the same stored pictures before.
+    }
+    return Failure(path, e);
   }
   return {};
 }
@@ -119,8 +143,10 @@ bool StartLevel(TForm1& g) {
   // The pictures are read first: a level without them is never laid out, and the
   // save file is written only for a level that really starts.
   media::ImageList pictures;
-  if (std::string error = ReadLevelPictures(LevelFilePath(file), g.poz.Initialized(), pictures);
-      !error.empty()) {
+  const std::string path = LevelFilePath(file);
+  std::string error = ReadLevelPictures(path, pictures);
+  if (error.empty()) error = PrepareLevelPictures(path, g.poz, pictures);
+  if (!error.empty()) {
     LevelStartFailed(g, error);
     return false;
   }

@@ -80,6 +80,13 @@ TEST(LevelFileDamaged, NewGameFailsInTheMenuAndThePausedLevelGoesOn) {
     EXPECT_EQ(g->level_intro, 0);
     EXPECT_EQ(g->level, 2);
     EXPECT_EQ(g->poz.Count(), pictures);
+    // Its pictures are drawable still (made again if they had to make room).
+    ASSERT_TRUE(g->poz.Initialized());
+    for (const auto& item : g->poz.Items()) {
+      if (item.Picture.kind != media::PictureKind::None) {
+        EXPECT_NE(item.Prepared(), nullptr);
+      }
+    }
 
     Choose(*g, 23);  // back to level 2, where it was
     EXPECT_EQ(g->in_menu, 0);
