@@ -47,13 +47,19 @@ struct RotatedShapeHash {
     return h;
   }
 };
-// The pixels of one rotated draw whose samples are not the key, as runs [from, to)
-// of column offsets from x, row by row from the row offset `top` below y.
+// The pixels of one rotated draw whose samples are not the key, row by row from
+// the row offset `top` below y: per row its number of runs, then each run's first
+// and last column, counted from the column offset `left` from x. Shapes less than
+// 256 columns wide only, so that every number fits a byte.
 struct RotatedRuns {
-  int top = 0;
-  std::vector<std::uint32_t> first;  // runs of row r: runs[first[r] .. first[r + 1])
-  std::vector<std::array<std::int16_t, 2>> runs;
+  int top = 0, left = 0, rows = 0;
+  std::vector<std::uint8_t> data;
 };
+
+// The most one picture keeps of its rotated draws: every angle of each of the
+// rotor wash's nine sizes fits, a few times over.
+constexpr std::size_t kRotatedBudget = 3u << 20;
+constexpr std::size_t kRotatedEntryCost = 128;  // the map's node and allocations
 
 }  // namespace
 
@@ -70,10 +76,14 @@ struct PictureCollectionItem::PreparedImage {
   // one on first use. Declared after `surface`, so they go before it.
   mutable SdlSurfacePtr keyed, opaque;
 
-  // The opaque runs of rotated draws that keep their shape from draw to draw (the
-  // rotor, the bodies), by pattern, size, centre and angle; see DrawRotated.
+  // The opaque runs of rotated draws whose shapes come back (the rotors, the bodies,
+  // the rotor wash's few sizes), by pattern, size, centre and angle, within a budget
+  // of bytes; the shapes (without the angle) of the last few draws decide which are
+  // kept. See DrawRotated.
   mutable std::unordered_map<RotatedShape, RotatedRuns, RotatedShapeHash> rotated;
-  mutable RotatedShape last_shape;
+  mutable std::size_t rotated_bytes = 0;
+  mutable std::array<RotatedShape, 12> recent_shapes{};
+  mutable std::size_t next_recent = 0;
 
   Rect Pattern(int index) const {
     return {(index % columns) * step_x, (index / columns) * step_y, cell_w, cell_h};
@@ -419,45 +429,57 @@ void PictureCollectionItem::DrawRotated(Surface& dest, int x, int y, int width, 
     }
   };
 
-  // A keyed sprite drawn again and again in one shape (only its angle and place
-  // change: the rotors, the bodies) keeps, per angle, where its opaque pixels fall,
-  // and then samples only those. Small sprites only, so that the offsets fit.
+  // A keyed sprite drawn again and again in the same few shapes (only its angle and
+  // place change: the rotors, the bodies, the rotor wash) keeps, per angle, where
+  // its opaque pixels fall, and then samples only those.
   const RotatedShape shape{pattern, width, height, a, centre_x, centre_y};
-  const bool same_shape = shape.SameBut(p.last_shape);
-  p.last_shape = shape;
+  const auto& recent = p.recent_shapes;
+  const bool seen = std::any_of(recent.begin(), recent.end(),
+                                [&](const RotatedShape& r) { return shape.SameBut(r); });
+  if (!seen) {
+    p.recent_shapes[p.next_recent] = shape;
+    p.next_recent = (p.next_recent + 1) % recent.size();
+  }
   const RotatedRuns* runs = nullptr;
-  if (keyed && ox1 - ox0 < 512 && oy1 - oy0 < 512 && ox0 > -32768 && ox1 < 32767) {
+  if (keyed && ox1 - ox0 < 256 && oy1 - oy0 < 4096) {
     if (auto it = p.rotated.find(shape); it != p.rotated.end()) {
       runs = &it->second;
-    } else if (same_shape) {
-      if (p.rotated.size() >= 1024) p.rotated.clear();  // shapes seldom change; start over
+    } else if (seen) {
       RotatedRuns r;
       r.top = static_cast<int>(oy0);
+      r.left = static_cast<int>(ox0);
+      r.rows = static_cast<int>(oy1 - oy0 + 1);
       for (long long dy = oy0; dy <= oy1; ++dy) {
-        r.first.push_back(static_cast<std::uint32_t>(r.runs.size()));
+        const std::size_t count_at = r.data.size();
+        r.data.push_back(0);
         long long fx0, fy0, lo, hi;
         if (!row_range(dy, ox0, ox1, fx0, fy0, lo, hi)) continue;
         std::uint32_t fx = static_cast<std::uint32_t>(fx0 + lo * ax);
         std::uint32_t fy = static_cast<std::uint32_t>(fy0 + lo * ay);
         bool in_run = false;
-        long long run_from = 0;
         for (long long o = lo; o <= hi + 1; ++o, fx += s.ax, fy += s.ay) {
           const bool opaque = o <= hi && Sample(s.src, s.pitch, fx, fy) != key;
-          if (opaque && !in_run) run_from = o;
-          if (!opaque && in_run)
-            r.runs.push_back({static_cast<std::int16_t>(run_from), static_cast<std::int16_t>(o)});
+          if (opaque && !in_run) r.data.push_back(static_cast<std::uint8_t>(o - ox0));
+          if (!opaque && in_run) {
+            r.data.push_back(static_cast<std::uint8_t>(o - 1 - ox0));
+            ++r.data[count_at];  // at most 128 runs in 256 columns
+          }
           in_run = opaque;
         }
       }
-      r.first.push_back(static_cast<std::uint32_t>(r.runs.size()));
-      r.first.shrink_to_fit();
-      r.runs.shrink_to_fit();
+      r.data.shrink_to_fit();
+      const std::size_t bytes = r.data.size() + kRotatedEntryCost;
+      if (p.rotated_bytes + bytes > kRotatedBudget) {  // the shapes have changed; start over
+        p.rotated.clear();
+        p.rotated_bytes = 0;
+      }
+      p.rotated_bytes += bytes;
       runs = &p.rotated.emplace(shape, std::move(r)).first->second;
     }
   }
 
   // A blended draw from runs gathers its pixels, blends them together (vectorised)
-  // and puts them back; runs are shorter than the 512 columns of a cached shape.
+  // and puts them back; runs are shorter than the 256 columns of a cached shape.
   constexpr int kGather = 2048, kGatherRuns = 512;
   Pixel gather_src[kGather], gather_dest[kGather];
   std::pair<Pixel*, int> gather_runs[kGatherRuns];
@@ -473,28 +495,32 @@ void PictureCollectionItem::DrawRotated(Surface& dest, int x, int y, int width, 
     gathered = gathered_runs = 0;
   };
 
-  for (long long row = by0; row <= by1; ++row) {
-    const long long dy = row - y;
-    long long fx0, fy0, lo, hi;
-    if (!runs) {
-      if (row_range(dy, bx0 - x, bx1 - x, fx0, fy0, lo, hi)) draw(row, fx0, fy0, lo, hi, keyed);
-      continue;
+  if (!runs) {
+    for (long long row = by0; row <= by1; ++row) {
+      long long fx0, fy0, lo, hi;
+      if (row_range(row - y, bx0 - x, bx1 - x, fx0, fy0, lo, hi))
+        draw(row, fx0, fy0, lo, hi, keyed);
     }
-    // The runs lie inside the pattern already; they need only the destination's edges.
-    const auto r = static_cast<std::size_t>(dy - runs->top);
-    const std::uint32_t first = runs->first[r], end = runs->first[r + 1];
-    if (first == end) continue;
+    return;
+  }
+
+  // The runs lie inside the pattern already; they need only the destination's edges.
+  const std::uint8_t* next = runs->data.data();
+  const long long left = bx0 - x - runs->left, right = bx1 - x - runs->left;
+  for (long long dy = runs->top; dy < runs->top + runs->rows; ++dy) {
+    const int count = *next++;
+    const std::uint8_t* run = next;
+    next += 2 * count;
+    const long long row = y + dy;
+    if (count == 0 || row < by0 || row > by1) continue;
     const double u = (static_cast<double>(dy) * sn + ox) * su;
     const double v = (static_cast<double>(dy) * cs + oy) * sv;
-    fx0 = Round(u * kOne);
-    fy0 = Round(v * kOne);
-    Pixel* const out = dest.Row(static_cast<int>(row)) + x;  // indexed by column offset
-    const auto* run = runs->runs.data() + first;
-    const auto* const run_end = runs->runs.data() + end;
-    const long long left = bx0 - x, right = bx1 - x;
-    for (; run != run_end; ++run) {
-      const long long from = std::max<long long>((*run)[0], left);
-      const long long to = std::min<long long>((*run)[1] - 1, right);
+    const long long fx0 = Round(u * kOne) + runs->left * ax;
+    const long long fy0 = Round(v * kOne) + runs->left * ay;
+    Pixel* const out = dest.Row(static_cast<int>(row)) + x + runs->left;  // by run column
+    for (const std::uint8_t* end = next; run != end; run += 2) {
+      const long long from = std::max<long long>(run[0], left);
+      const long long to = std::min<long long>(run[1], right);
       if (from > to) continue;
       auto fx = static_cast<std::uint32_t>(fx0 + from * ax);
       auto fy = static_cast<std::uint32_t>(fy0 + from * ay);
@@ -503,17 +529,17 @@ void PictureCollectionItem::DrawRotated(Surface& dest, int x, int y, int width, 
           out[o] = Sample(s.src, s.pitch, fx, fy);
         continue;
       }
-      const int count = static_cast<int>(to - from + 1);
-      if (gathered + count > kGather || gathered_runs == kGatherRuns) flush();
+      const int n = static_cast<int>(to - from + 1);
+      if (gathered + n > kGather || gathered_runs == kGatherRuns) flush();
       Pixel* const gs = gather_src + gathered;
       Pixel* const gd = gather_dest + gathered;
       const Pixel* const at = out + from;
-      for (int k = 0; k < count; ++k, fx += s.ax, fy += s.ay) {
+      for (int k = 0; k < n; ++k, fx += s.ax, fy += s.ay) {
         gs[k] = Sample(s.src, s.pitch, fx, fy);
         gd[k] = at[k];
       }
-      gather_runs[gathered_runs++] = {out + from, count};
-      gathered += count;
+      gather_runs[gathered_runs++] = {out + from, n};
+      gathered += n;
     }
   }
   if (gathered_runs > 0) flush();
