@@ -158,6 +158,13 @@ const std::vector<OptionSpec>& Specs() {
        }},
       {"--timedemo", "FILE", "play a demo headless and silent as fast as possible, and time it",
        [](Options& o, const std::string& v) { return SetFile(o.timedemo, v); }},
+      {"--tick-stats", nullptr,
+       "on exit, print how evenly the main ticks of a game in a window came and how "
+       "much processor time it took",
+       [](Options& o, const std::string&) {
+         o.tick_stats = true;
+         return std::string();
+       }},
   };
   return specs;
 }

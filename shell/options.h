@@ -36,7 +36,8 @@ struct Options {
   std::string dump;    // one JSON line of the game state after main ticks
   int dump_every = 1;  // ... after every Nth
   std::vector<std::pair<std::int64_t, std::string>> screenshots_at;  // tick, PNG file
-  std::string timedemo;  // play a demo headless as fast as possible and time the ticks
+  std::string timedemo;     // play a demo headless as fast as possible and time the ticks
+  bool tick_stats = false;  // report how evenly the ticks of a windowed game came
 };
 
 struct ParseResult {

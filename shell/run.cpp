@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -204,6 +207,38 @@ std::int64_t Percentile(std::vector<std::int64_t> v, double p) {
   return v[k];
 }
 
+// How evenly the ticks of a game in a window came: the spread of the intervals
+// between tick starts, and the processor time against the time that passed.
+void PrintTickStats(const std::vector<double>& starts, double cpu_seconds, int rate) {
+  if (starts.size() < 3) {
+    std::printf("tick stats: too few ticks\n");
+    return;
+  }
+  std::vector<std::int64_t> us;
+  double sum = 0, sum2 = 0;
+  for (std::size_t i = 1; i < starts.size(); ++i) {
+    const double d = (starts[i] - starts[i - 1]) * 1e6;
+    us.push_back(static_cast<std::int64_t>(d + 0.5));
+    sum += d;
+    sum2 += d * d;
+  }
+  const double n = static_cast<double>(us.size());
+  const double mean = sum / n, sd = std::sqrt(std::max(0.0, sum2 / n - mean * mean));
+  const auto late =
+      std::count_if(us.begin(), us.end(), [&](std::int64_t d) { return d > 1.5e6 / rate; });
+  const double wall = starts.back() - starts.front();
+  std::printf(
+      "tick stats: %zu intervals (due every %.0f us): mean %.0f us, sd %.0f us, min %lld, p1 "
+      "%lld, median %lld, p99 %lld, max %lld us; %lld over 1.5 periods; processor %.1f %% of "
+      "one core\n",
+      us.size(), 1e6 / rate, mean, sd,
+      static_cast<long long>(*std::min_element(us.begin(), us.end())),
+      static_cast<long long>(Percentile(us, 0.01)), static_cast<long long>(Percentile(us, 0.5)),
+      static_cast<long long>(Percentile(us, 0.99)),
+      static_cast<long long>(*std::max_element(us.begin(), us.end())), static_cast<long long>(late),
+      wall > 0 ? 100.0 * cpu_seconds / wall : 0.0);
+}
+
 }  // namespace
 
 int RunProgram(const Options& given) {
@@ -268,6 +303,8 @@ int RunProgram(const Options& given) {
   double start = media::WallSeconds();
   std::int64_t tick = 0;
   std::vector<std::int64_t> tick_us;
+  std::vector<double> tick_starts;  // --tick-stats, with a window
+  const std::clock_t cpu_start = std::clock();
   int exit_status = 0;
 
   while (!g.closed && (options.ticks < 0 || tick < options.ticks)) {
@@ -286,6 +323,7 @@ int RunProgram(const Options& given) {
         media::SleepSeconds(wait > 0.002 ? 0.001 : wait);
       }
       if (queue.closed) break;
+      if (options.tick_stats) tick_starts.push_back(media::WallSeconds());
     }
     while (auto due = clock.CassDue(step)) {
       g.clock_ms = clock.MillisecondsAt(*due);
@@ -340,6 +378,13 @@ int RunProgram(const Options& given) {
   if (!options.screenshot.empty() && !media::WritePng(g.DXDraw.Frame(), options.screenshot)) {
     std::cerr << "heli-rescue: cannot write " << options.screenshot << "\n";
     exit_status = 1;
+  }
+  if (options.tick_stats) {
+    if (window)
+      PrintTickStats(tick_starts, static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC,
+                     clock.Rate());
+    else
+      std::printf("tick stats: only a game in a window keeps time\n");
   }
   if (timing) {
     double total = 0;

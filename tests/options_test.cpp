@@ -1,7 +1,12 @@
-// The command line's start level.
+// The command line: the start level, and the options the README lists.
 #include "shell/options.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
 
 namespace {
 
@@ -23,6 +28,38 @@ TEST(Options, LevelTakesOneToNine) {
   for (const char* bad : {"0", "10", "-1", "x", "4x", ""})
     EXPECT_FALSE(Parse({"--level", bad}).error.empty()) << bad;
   EXPECT_FALSE(Parse({"--level"}).error.empty());
+}
+
+// Every option the program takes is in the README's table, and every option the
+// table lists is one the program takes.
+TEST(Options, TheReadmeListsExactlyTheProgramsOptions) {
+  auto options_in = [](const std::string& text, const std::regex& pattern) {
+    std::set<std::string> found;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), pattern);
+         it != std::sregex_iterator(); ++it)
+      found.insert((*it)[1]);
+    return found;
+  };
+  std::ifstream readme(std::string(HELI_SOURCE_DIR) + "/README.md");
+  ASSERT_TRUE(readme);
+  std::stringstream text;
+  text << readme.rdbuf();
+  const auto help =
+      options_in(heli::HelpText(), std::regex(R"(^  (--[a-z-]+))", std::regex::multiline));
+  const auto listed =
+      options_in(text.str(), std::regex(R"(^\| `(--[a-z-]+))", std::regex::multiline));
+  EXPECT_GT(help.size(), 15u);
+  EXPECT_EQ(listed, help);
+  for (const std::string& o : help) {
+    if (o == "--help" || o == "--version") continue;
+    const char* with_value[] = {"--data-dir",  "--save-dir", "--ticks",      "--seed",
+                                "--tick-rate", "--level",    "--screenshot", "--record",
+                                "--play",      "--dump",     "--dump-every", "--screenshot-at",
+                                "--timedemo"};
+    if (std::find(std::begin(with_value), std::end(with_value), o) != std::end(with_value))
+      continue;
+    EXPECT_TRUE(Parse({o.c_str()}).error.empty()) << o;
+  }
 }
 
 }  // namespace
