@@ -1,7 +1,7 @@
 #pragma once
 // The display (DXDraw): the 800 x 600 back surface the game draws every frame into,
 // its canvas for text and lines, and Present, which shows the finished frame with
-// the window's visible panels over it. Headless, the same frame is kept in memory.
+// the window's visible panels over it. Headless, the frame is only kept in memory.
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,14 +32,26 @@ class Display {
   // True when a frame can be drawn and shown: set up, and the window (if any) is
   // neither minimised nor hidden.
   bool ReadyToDraw() const;
-  Surface& BackSurface() { return back_; }
+  // The surface the game draws on. It holds the game's picture only: what the
+  // panels covered when it was last presented is put back first.
+  Surface& BackSurface() {
+    Uncover();
+    return back_;
+  }
   // FillSurface on the back surface with a raw pixel value.
-  void FillSurface(Pixel value) { back_.Fill(value); }
+  void FillSurface(Pixel value) {
+    Uncover();
+    back_.Fill(value);
+  }
   Canvas& SurfaceCanvas();
+  // Lays the visible panels over the picture and shows it. The picture under the
+  // panels is kept aside (the panels are windows of their own over it) and put
+  // back as soon as the game draws again.
   void Present();
 
-  // The last presented frame, panels included (for screenshots).
-  const Surface& Frame() const { return frame_; }
+  // The last presented frame, panels included (for screenshots): valid until the
+  // back surface is next drawn on.
+  const Surface& Frame() const { return back_; }
   long long PresentCount() const { return presents_; }
 
   // Panels lie over the picture in the order added (later ones on top).
@@ -52,19 +64,19 @@ class Display {
   Window* window() { return window_.get(); }
 
  private:
+  void Uncover();
+
   bool initialized_ = false;
   Surface back_;
-  Surface frame_;
   Canvas canvas_;
   std::vector<Panel*> panels_;
-  // The panels as the frame shows them.
-  struct ShownPanel {
-    Panel* panel;
-    int left, top, width, height;
-    long long version;
-    bool operator==(const ShownPanel&) const = default;
+  // The picture under the panels of the frame last presented, in the order drawn.
+  struct Covered {
+    int left = 0, top = 0;
+    Surface picture;
   };
-  std::vector<ShownPanel> shown_;
+  std::vector<Covered> covered_;
+  std::size_t covering_ = 0;  // how many of covered_ hold the picture now
   std::unique_ptr<Window> window_;
   long long presents_ = 0;
 };

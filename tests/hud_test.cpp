@@ -144,7 +144,8 @@ TEST(Panels, CoverTheirRowsOfEveryPresentedFrame) {
 }
 
 // Every presented frame is the back surface with the visible panels laid over it,
-// whether the panels changed since the last frame, moved, vanished or stayed put.
+// whether the panels changed since the last frame, moved, vanished or stayed put;
+// and the back surface is the game's own picture again when it is drawn on.
 TEST(Panels, EveryFrameShowsThePictureWithThePanelsAsTheyAreNow) {
   auto g = NewGame();
   g->spodni_menu.Visible = g->p_ohrozeni.Visible = g->p_zachraneni.Visible = true;
@@ -174,8 +175,13 @@ TEST(Panels, EveryFrameShowsThePictureWithThePanelsAsTheyAreNow) {
   for (const auto& change : changes) {
     change();
     for (int x = 0; x < 800; x += 7) g->DXDraw.BackSurface().Set(x, (x * 3 + step) % 600, 0x1234);
+    const media::Surface want = expected();
+    media::Surface picture(800, 600);
+    g->DXDraw.BackSurface().CopyTo(picture, 0, 0, 800, 600, 0, 0);
     g->DXDraw.Present();
-    EXPECT_TRUE(same(g->DXDraw.Frame(), expected())) << "step " << step;
+    EXPECT_TRUE(same(g->DXDraw.Frame(), want)) << "step " << step;
+    // Drawing again starts from the game's own picture, with nothing of the panels.
+    EXPECT_TRUE(same(g->DXDraw.BackSurface(), picture)) << "step " << step;
     ++step;
   }
 }
