@@ -205,6 +205,11 @@ void PictureCollectionItem::DrawImage(Surface& dest, int x, int y, int pattern) 
   w = std::min(w, p.surface.Width() - sx);
   h = std::min(h, p.surface.Height() - sy);
   if (w <= 0 || h <= 0) return;
+  if (!Transparent) {
+    CopyPixels(p.surface, static_cast<int>(sx), static_cast<int>(sy), static_cast<int>(w),
+               static_cast<int>(h), dest, static_cast<int>(dx), static_cast<int>(dy));
+    return;
+  }
   SDL_Surface* src = p.BlitSource(Transparent);
   if (!src) return;
   SDL_Rect sr{static_cast<int>(sx), static_cast<int>(sy), static_cast<int>(w), static_cast<int>(h)};

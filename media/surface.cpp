@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstring>
 #include <stdexcept>
 
 namespace media {
@@ -78,9 +79,39 @@ void Surface::CopyTo(Surface& dest, int sx, int sy, int w, int h, int dx, int dy
   w = std::min(w, Width() - sx);
   h = std::min(h, Height() - sy);
   if (w <= 0 || h <= 0) return;
-  SDL_Rect src{sx, sy, w, h};
-  SDL_Rect dst{dx, dy, w, h};
-  SDL_BlitSurface(sdl_, &src, dest.sdl_, &dst);
+  if (keyed_) {
+    SDL_Rect src{sx, sy, w, h};
+    SDL_Rect dst{dx, dy, w, h};
+    SDL_BlitSurface(sdl_, &src, dest.sdl_, &dst);
+    return;
+  }
+  // Then against the destination.
+  if (dx < 0) {
+    sx -= dx;
+    w += dx;
+    dx = 0;
+  }
+  if (dy < 0) {
+    sy -= dy;
+    h += dy;
+    dy = 0;
+  }
+  w = std::min(w, dest.Width() - dx);
+  h = std::min(h, dest.Height() - dy);
+  if (w <= 0 || h <= 0) return;
+  CopyPixels(*this, sx, sy, w, h, dest, dx, dy);
+}
+
+void CopyPixels(const Surface& from, int sx, int sy, int w, int h, Surface& to, int dx, int dy) {
+  // Row by row through the cache: SDL's own copy streams past it, and what is
+  // copied here is drawn over or read again soon.
+  const auto bytes = static_cast<std::size_t>(w) * sizeof(Pixel);
+  if (&from == &to && dy > sy) {  // overlapping rows: the last one first
+    for (int y = h - 1; y >= 0; --y)
+      std::memmove(to.Row(dy + y) + dx, from.Row(sy + y) + sx, bytes);
+    return;
+  }
+  for (int y = 0; y < h; ++y) std::memmove(to.Row(dy + y) + dx, from.Row(sy + y) + sx, bytes);
 }
 
 }  // namespace media

@@ -76,4 +76,8 @@ class Surface {
   Pixel key_ = 0;
 };
 
+// Copies the rectangle (sx, sy, w, h) of `from` to (dx, dy) of `to`, every pixel,
+// both already clipped.
+void CopyPixels(const Surface& from, int sx, int sy, int w, int h, Surface& to, int dx, int dy);
+
 }  // namespace media

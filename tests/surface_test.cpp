@@ -32,4 +32,29 @@ TEST(Surface, KeyedCopySkipsKeyAndClipsAtEveryEdge) {
   EXPECT_EQ(dst.At(0, 0), 0x1111);
 }
 
+// A plain copy is every pixel of the source rectangle that lies on both surfaces,
+// wherever the rectangle reaches past an edge of either.
+TEST(Surface, PlainCopyClipsAgainstBothSurfaces) {
+  media::Surface src(7, 5);
+  for (int y = 0; y < 5; ++y)
+    for (int x = 0; x < 7; ++x) src.Set(x, y, static_cast<media::Pixel>(100 + 10 * y + x));
+  for (int sx = -3; sx <= 5; sx += 2)
+    for (int sy = -2; sy <= 4; sy += 2)
+      for (int dx = -6; dx <= 8; dx += 3)
+        for (int dy = -5; dy <= 7; dy += 3) {
+          media::Surface dst(9, 8);
+          dst.Fill(7);
+          src.CopyTo(dst, sx, sy, 6, 4, dx, dy);
+          int wrong = 0;
+          for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 9; ++x) {
+              const int fx = x - dx + sx, fy = y - dy + sy;
+              const bool inside = x >= dx && x < dx + 6 && y >= dy && y < dy + 4 && fx >= 0 &&
+                                  fx < 7 && fy >= 0 && fy < 5;
+              wrong += dst.At(x, y) != (inside ? src.At(fx, fy) : 7);
+            }
+          EXPECT_EQ(wrong, 0) << sx << "," << sy << " to " << dx << "," << dy;
+        }
+}
+
 }  // namespace
