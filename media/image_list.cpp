@@ -188,32 +188,19 @@ void PictureCollectionItem::DrawImage(Surface& dest, int x, int y, int pattern) 
   const int dw = dest.Width(), dh = dest.Height();
   if (x > dw || y > dh) return;
   const Rect s = p.Pattern(pattern);
-  long long sx = s.x, sy = s.y, w = s.w, h = s.h, dx = x, dy = y;
-  if (dx < 0) {
-    sx -= dx;
-    w += dx;
-    dx = 0;
-  }
-  if (dy < 0) {
-    sy -= dy;
-    h += dy;
-    dy = 0;
-  }
-  w = std::min(w, dw - dx);
-  h = std::min(h, dh - dy);
-  // Also clip the source against its own surface.
-  w = std::min(w, p.surface.Width() - sx);
-  h = std::min(h, p.surface.Height() - sy);
-  if (w <= 0 || h <= 0) return;
+  CopyRect r{s.x, s.y, s.w, s.h, x, y};
+  if (!ClipCopy(r, p.surface.Width(), p.surface.Height(), dw, dh)) return;
+  const int sx = static_cast<int>(r.sx), sy = static_cast<int>(r.sy);
+  const int w = static_cast<int>(r.w), h = static_cast<int>(r.h);
+  const int dx = static_cast<int>(r.dx), dy = static_cast<int>(r.dy);
   if (!Transparent) {
-    CopyPixels(p.surface, static_cast<int>(sx), static_cast<int>(sy), static_cast<int>(w),
-               static_cast<int>(h), dest, static_cast<int>(dx), static_cast<int>(dy));
+    CopyPixels(p.surface, sx, sy, w, h, dest, dx, dy);
     return;
   }
   SDL_Surface* src = p.BlitSource(Transparent);
   if (!src) return;
-  SDL_Rect sr{static_cast<int>(sx), static_cast<int>(sy), static_cast<int>(w), static_cast<int>(h)};
-  SDL_Rect dr{static_cast<int>(dx), static_cast<int>(dy), static_cast<int>(w), static_cast<int>(h)};
+  SDL_Rect sr{sx, sy, w, h};
+  SDL_Rect dr{dx, dy, w, h};
   SDL_BlitSurface(src, &sr, dest.sdl(), &dr);
 }
 

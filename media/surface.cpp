@@ -63,43 +63,32 @@ void Surface::SetColorKey(bool enabled, Pixel key) {
   if (sdl_) SDL_SetColorKey(sdl_, enabled ? SDL_TRUE : SDL_FALSE, key);
 }
 
+bool ClipCopy(CopyRect& r, int src_w, int src_h, int dst_w, int dst_h) {
+  // Along one axis: each edge moves the source and the destination along together.
+  const auto clip = [](long long& s, long long& d, long long& n, int s_max, int d_max) {
+    const long long before = std::max({0LL, -s, -d});
+    s += before;
+    d += before;
+    n = std::min({n - before, s_max - s, d_max - d});
+  };
+  clip(r.sx, r.dx, r.w, src_w, dst_w);
+  clip(r.sy, r.dy, r.h, src_h, dst_h);
+  return r.w > 0 && r.h > 0;
+}
+
 void Surface::CopyTo(Surface& dest, int sx, int sy, int w, int h, int dx, int dy) const {
-  if (!sdl_ || !dest.sdl_ || w <= 0 || h <= 0) return;
-  // Clip the source rectangle against this surface first, moving the destination along.
-  if (sx < 0) {
-    dx -= sx;
-    w += sx;
-    sx = 0;
-  }
-  if (sy < 0) {
-    dy -= sy;
-    h += sy;
-    sy = 0;
-  }
-  w = std::min(w, Width() - sx);
-  h = std::min(h, Height() - sy);
-  if (w <= 0 || h <= 0) return;
+  if (!sdl_ || !dest.sdl_) return;
+  CopyRect r{sx, sy, w, h, dx, dy};
+  if (w <= 0 || h <= 0 || !ClipCopy(r, Width(), Height(), dest.Width(), dest.Height())) return;
   if (keyed_) {
-    SDL_Rect src{sx, sy, w, h};
-    SDL_Rect dst{dx, dy, w, h};
+    SDL_Rect src{static_cast<int>(r.sx), static_cast<int>(r.sy), static_cast<int>(r.w),
+                 static_cast<int>(r.h)};
+    SDL_Rect dst{static_cast<int>(r.dx), static_cast<int>(r.dy), src.w, src.h};
     SDL_BlitSurface(sdl_, &src, dest.sdl_, &dst);
     return;
   }
-  // Then against the destination.
-  if (dx < 0) {
-    sx -= dx;
-    w += dx;
-    dx = 0;
-  }
-  if (dy < 0) {
-    sy -= dy;
-    h += dy;
-    dy = 0;
-  }
-  w = std::min(w, dest.Width() - dx);
-  h = std::min(h, dest.Height() - dy);
-  if (w <= 0 || h <= 0) return;
-  CopyPixels(*this, sx, sy, w, h, dest, dx, dy);
+  CopyPixels(*this, static_cast<int>(r.sx), static_cast<int>(r.sy), static_cast<int>(r.w),
+             static_cast<int>(r.h), dest, static_cast<int>(r.dx), static_cast<int>(r.dy));
 }
 
 void CopyPixels(const Surface& from, int sx, int sy, int w, int h, Surface& to, int dx, int dy) {

@@ -76,6 +76,13 @@ class Surface {
   Pixel key_ = 0;
 };
 
+// A copy of the rectangle (sx, sy, w, h) of a source to (dx, dy) of a destination.
+// ClipCopy cuts it to the part on both surfaces; false when nothing is left.
+struct CopyRect {
+  long long sx, sy, w, h, dx, dy;
+};
+bool ClipCopy(CopyRect& r, int src_w, int src_h, int dst_w, int dst_h);
+
 // Copies the rectangle (sx, sy, w, h) of `from` to (dx, dy) of `to`, every pixel,
 // both already clipped.
 void CopyPixels(const Surface& from, int sx, int sy, int w, int h, Surface& to, int dx, int dy);
