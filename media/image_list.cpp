@@ -297,7 +297,7 @@ inline Pixel Sample(const Pixel* src, std::ptrdiff_t pitch, std::uint32_t fx, st
   return src[static_cast<std::ptrdiff_t>(fy >> 16) * pitch + (fx >> 16)];
 }
 
-[[gnu::noinline]] void OpaqueSpan(const Span& s, bool keyed, Pixel key) {
+void OpaqueSpan(const Span& s, bool keyed, Pixel key) {
   const Pixel* const src = s.src;
   const std::ptrdiff_t pitch = s.pitch;
   const std::uint32_t ax = s.ax, ay = s.ay;
@@ -314,7 +314,7 @@ inline Pixel Sample(const Pixel* src, std::ptrdiff_t pitch, std::uint32_t fx, st
   }
 }
 
-[[gnu::noinline]] void BlendSpan(const Span& s, bool keyed, Pixel key, int alpha) {
+void BlendSpan(const Span& s, bool keyed, Pixel key, int alpha) {
   constexpr int kChunk = 256;
   Pixel gathered[kChunk];
   const Pixel* const src = s.src;
@@ -380,16 +380,21 @@ void PictureCollectionItem::DrawRotated(Surface& dest, int x, int y, int width, 
   const long long ax = std::llround(cs * su * kOne), ay = std::llround(-sn * sv * kOne);
   const long long limit_x = static_cast<long long>(pr.w) << 16;
   const long long limit_y = static_cast<long long>(pr.h) << 16;
-  // For the row at offset dy: the source position at column offset 0, and which of
-  // the column offsets [from, to] sample inside the pattern (false when none do).
-  // |offsets| < 2^32 and |ax| < 2^30: no overflow.
-  const auto row_range = [&](long long dy, long long from, long long to, long long& fx0,
-                             long long& fy0, long long& lo, long long& hi) {
+  // For the row at offset dy: the source position at column offset 0 (false when
+  // it is out of all range).
+  const auto row_start = [&](long long dy, long long& fx0, long long& fy0) {
     const double u = (static_cast<double>(dy) * sn + ox) * su;
     const double v = (static_cast<double>(dy) * cs + oy) * sv;
     if (!(std::fabs(u) < 1e12) || !(std::fabs(v) < 1e12)) return false;
     fx0 = Round(u * kOne);
     fy0 = Round(v * kOne);
+    return true;
+  };
+  // ... and which of the column offsets [from, to] sample inside the pattern (false
+  // when none do). |offsets| < 2^32 and |ax| < 2^30: no overflow.
+  const auto row_range = [&](long long dy, long long from, long long to, long long& fx0,
+                             long long& fy0, long long& lo, long long& hi) {
+    if (!row_start(dy, fx0, fy0)) return false;
     lo = 0;
     hi = to - from;
     Narrow(fx0 + from * ax, ax, limit_x, lo, hi);
@@ -407,20 +412,6 @@ void PictureCollectionItem::DrawRotated(Surface& dest, int x, int y, int width, 
   s.pitch = src.PitchPixels();
   s.ax = static_cast<std::uint32_t>(ax);
   s.ay = static_cast<std::uint32_t>(ay);
-  // Column offsets [from, to] of a destination row; fx0 / fy0 at offset 0.
-  const auto draw = [&](long long row, long long fx0, long long fy0, long long from, long long to,
-                        bool with_key) {
-    s.dest = dest.Row(static_cast<int>(row)) + x + from;
-    s.fx = static_cast<std::uint32_t>(fx0 + from * ax);
-    s.fy = static_cast<std::uint32_t>(fy0 + from * ay);
-    s.count = static_cast<int>(to - from + 1);
-    if (blend) {
-      BlendSpan(s, with_key, key, alpha);
-    } else {
-      OpaqueSpan(s, with_key, key);
-    }
-  };
-
   // A keyed sprite drawn again and again in the same few shapes (only its angle and
   // place change: the rotors, the bodies, the rotor wash) keeps, per angle, where
   // its opaque pixels fall, and then samples only those.
@@ -470,6 +461,23 @@ void PictureCollectionItem::DrawRotated(Surface& dest, int x, int y, int width, 
     }
   }
 
+  if (!runs) {
+    for (long long row = by0; row <= by1; ++row) {
+      long long fx0, fy0, lo, hi;
+      if (!row_range(row - y, bx0 - x, bx1 - x, fx0, fy0, lo, hi)) continue;
+      s.dest = dest.Row(static_cast<int>(row)) + x + lo;
+      s.fx = static_cast<std::uint32_t>(fx0 + lo * ax);
+      s.fy = static_cast<std::uint32_t>(fy0 + lo * ay);
+      s.count = static_cast<int>(hi - lo + 1);
+      if (blend) {
+        BlendSpan(s, keyed, key, alpha);
+      } else {
+        OpaqueSpan(s, keyed, key);
+      }
+    }
+    return;
+  }
+
   // A blended draw from runs gathers its pixels, blends them together (vectorised)
   // and puts them back; runs are shorter than the 256 columns of a cached shape.
   constexpr int kGather = 2048, kGatherRuns = 512;
@@ -487,15 +495,6 @@ void PictureCollectionItem::DrawRotated(Surface& dest, int x, int y, int width, 
     gathered = gathered_runs = 0;
   };
 
-  if (!runs) {
-    for (long long row = by0; row <= by1; ++row) {
-      long long fx0, fy0, lo, hi;
-      if (row_range(row - y, bx0 - x, bx1 - x, fx0, fy0, lo, hi))
-        draw(row, fx0, fy0, lo, hi, keyed);
-    }
-    return;
-  }
-
   // The runs lie inside the pattern already; they need only the destination's edges.
   const std::uint8_t* next = runs->data.data();
   const long long left = bx0 - x - runs->left, right = bx1 - x - runs->left;
@@ -504,11 +503,10 @@ void PictureCollectionItem::DrawRotated(Surface& dest, int x, int y, int width, 
     const std::uint8_t* run = next;
     next += 2 * count;
     const long long row = y + dy;
-    if (count == 0 || row < by0 || row > by1) continue;
-    const double u = (static_cast<double>(dy) * sn + ox) * su;
-    const double v = (static_cast<double>(dy) * cs + oy) * sv;
-    const long long fx0 = Round(u * kOne) + runs->left * ax;
-    const long long fy0 = Round(v * kOne) + runs->left * ay;
+    long long fx0, fy0;
+    if (count == 0 || row < by0 || row > by1 || !row_start(dy, fx0, fy0)) continue;
+    fx0 += runs->left * ax;
+    fy0 += runs->left * ay;
     Pixel* const out = dest.Row(static_cast<int>(row)) + x + runs->left;  // by run column
     for (const std::uint8_t* end = next; run != end; run += 2) {
       const long long from = std::max<long long>(run[0], left);

@@ -84,7 +84,6 @@ const Surface& Panel::Rendered() {
         c.label->Draw(cached_, 0, 0);
     }
     cached_look_ = std::move(look);
-    ++version_;
   }
   return cached_;
 }

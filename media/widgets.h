@@ -57,14 +57,13 @@ class Panel {  // TPanel
   void Add(ImageWidget* child) { children_.push_back({child, nullptr}); }
   void Add(Label* child) { children_.push_back({nullptr, child}); }
 
-  // The panel as it looks now (Width x Height), redrawn only when one of its
-  // widgets changed; Version() counts the redraws.
-  const Surface& Rendered();
-  long long Version() const { return version_; }
   // Draws the panel at its place.
   void Draw(Surface& dest);
 
  private:
+  // The panel as it looks now (Width x Height), redrawn only when one of its
+  // widgets changed.
+  const Surface& Rendered();
   struct Child {
     ImageWidget* image;
     Label* label;
@@ -79,7 +78,6 @@ class Panel {  // TPanel
   std::vector<Child> children_;
   Surface cached_;
   Look cached_look_;
-  long long version_ = 0;
 };
 
 }  // namespace media
