@@ -1,7 +1,7 @@
 // autopilot: plays the game in-process and writes what it did as a demo.
 //
 //   autopilot [--seed N] [--levels K] [--level N] [--stop-at T] [--max-ticks N]
-//             [--seek heli|vortex] OUT.demo
+//             [--seek heli|vortex] [--map] OUT.demo
 //
 // It starts a new game from the menu (or, with --level, straight into level N, as
 // the program's own --level does: play the demo with the same option) and flies
@@ -9,9 +9,12 @@
 // waiting person with the chair down, four at a time to the base pad, idling there
 // until the stretcher has carried everyone in, refuelling when the tank runs low,
 // keeping high over tall objects and away from the vortex and the other
-// helicopters. The game runs headless and silent with the clock and the order of
-// the program's own loop, so the demo plays the same game through the program.
-// Run it in a folder with data/ holding the level files (it writes uloz.dat there).
+// helicopters. With --map it opens the map once a level on a long leg. It prints
+// what each level took: ticks, people rescued, refuelling stops, and in level 6
+// how far south of the helicopter the boat drifted. The game runs headless and
+// silent with the clock and the order of the program's own loop, so the demo plays
+// the same game through the program. Run it in a folder with data/ holding the
+// level files (it writes uloz.dat there).
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -36,7 +39,10 @@ namespace {
 using heli::TForm1;
 
 constexpr int kUp = 38, kDown = 40, kLeft = 37, kRight = 39, kFaster = 65, kSlower = 90,
-              kRotorUp = 33, kRotorDown = 34, kChair = 32, kEscape = 27;
+              kRotorUp = 33, kRotorDown = 34, kChair = 32, kEscape = 27, kMap = 77;
+
+// How long the map stays open when the pilot looks at it, in main ticks.
+constexpr int kMapTicks = 150;
 
 // Safe above every tall object.
 constexpr int kCruiseAltitude = 16;
@@ -156,13 +162,22 @@ class Pilot {
         intro_wait_ = 0;
       }
     } else {
+      far_cruise_ = false;
+      ++play_ticks_;
       Fly();
+      LookAtMap();
     }
     last_chair_ = c_.held.count(kChair) != 0;
     return c_;
   }
 
-  void LevelCompleted() { ++levels_done_; }
+  void LevelCompleted() {
+    ++levels_done_;
+    map_seen_ = false;
+    play_ticks_ = 0;
+  }
+  // Open the map once a level, for a while, on a long straight leg.
+  void SetLookAtMap(bool on) { map_wanted_ = on; }
   // Instead of rescuing: fly to another helicopter (1) or to the vortex (2) and
   // stay with it, to show what it does to the helicopter.
   void SetSeek(int what) { seek_ = what; }
@@ -175,6 +190,12 @@ class Pilot {
   void Hold(int key) { c_.held.insert(key); }
 
   int Fuel() const { return g_.gpalivo.Width; }
+
+  // How far the people and the boat drift down the screen per tick (level 6).
+  int Drift() const { return g_.level == 6 ? 3 : 0; }
+
+  // People still to be hoisted: those endangered and not yet aboard.
+  int StillNeeded() const { return g_.endangered - (4 - g_.free_seats); }
 
   std::vector<int> Waiting() const {
     std::vector<int> out;
@@ -241,7 +262,7 @@ class Pilot {
       refuelling_ = true;
       return Goal::Fuel;
     }
-    if (full || (waiting.empty() && someone_aboard)) return Goal::Base;
+    if (full || ((waiting.empty() || StillNeeded() <= 0) && someone_aboard)) return Goal::Base;
     if (standing_at_base && someone_aboard) return Goal::Base;
     return Goal::Hoist;
   }
@@ -258,6 +279,18 @@ class Pilot {
   }
 
   bool Standing() const { return g_.altitude < 6; }
+
+  // A vortex within this many map units on both axes, counted as the vortex counts.
+  bool VortexWithin(int reach) const {
+    const int p = static_cast<int>(g_.map_x), q = static_cast<int>(g_.map_y);
+    for (int i = 1; i <= g_.vortex_count; ++i) {
+      const heli::Vortex& v = g_.vortices.At(i);
+      if (std::abs(p - static_cast<int>(v.mx)) < reach &&
+          std::abs(q - static_cast<int>(v.my)) < reach)
+        return true;
+    }
+    return false;
+  }
 
   // A vortex or another helicopter too close; the direction to flee, if so.
   std::optional<Vec> Threat() const {
@@ -319,7 +352,16 @@ class Pilot {
     switch (goal) {
       case Goal::Hoist: {
         const heli::Person& p = g_.people.At(Nearest(Candidates()));
-        const Vec target = Next({p.x + 1.5, p.y + 5.0});
+        Vec target = Next({p.x + 1.5, p.y + 5.0});
+        if (Drift() != 0) {
+          target.y += Drift();  // the boat's drift in the same tick as the scroll
+          if (std::max(std::abs(target.x), std::abs(target.y)) < 400) {
+            Track(target);
+            return;
+          }
+          // Aim where the boat will be by the time the helicopter gets there.
+          target.y += Drift() * Distance(target) / 20;
+        }
         if (Unsafe(target, 66)) {
           Hover();
           return;
@@ -338,6 +380,38 @@ class Pilot {
   }
 
   bool Landing() const { return descending_; }
+
+  // Keeps station over a person on the drifting boat: nose down the screen at the
+  // boat's own pace, leaning east or west to close the gap across, faster or
+  // slower to close it along; the chair goes down once the gap is small.
+  void Track(Vec r) {
+    Climb(g_.chair_out ? 15 : kCruiseAltitude);
+    want_chair_ = std::abs(r.x) < 40 && std::abs(r.y) < 40;
+    Sector s = {113, 132};
+    if (r.x > 3) s = {101, 112};   // drifting east, half the speed across
+    if (r.x < -3) s = {146, 160};  // drifting west
+    const bool aligned = TurnTo(s);
+    const int top = g_.speed_max;
+    int wanted = static_cast<int>(std::lround(Drift() + r.y / 8));
+    wanted = std::clamp(wanted, std::abs(r.x) > 3 && aligned ? 2 : 0, top);
+    if (!aligned && r.y < 0) wanted = std::min(wanted, Drift());
+    if (g_.altitude < kCruiseAltitude && g_.chair_out == 0) wanted = 0;
+    Speed(wanted);
+  }
+
+  void LookAtMap() {
+    if (g_.map_shown) {
+      if (++map_ticks_ >= kMapTicks) c_.presses.push_back(kEscape);
+      return;
+    }
+    // Once the first trips are under way, so that the map has something to show.
+    if (map_wanted_ && !map_seen_ && far_cruise_ && play_ticks_ > 1500 && g_.key_lock == 0 &&
+        g_.help_shown == 0) {
+      Hold(kMap);
+      map_seen_ = true;
+      map_ticks_ = 0;
+    }
+  }
 
   // The chair: down near a person, up again for the trip; a chair that was
   // loaded before it paid out two steps is paid out and wound in once more, or
@@ -395,6 +469,7 @@ class Pilot {
   // Heads for a point along the sector that points best at it.
   void Cruise(Vec d, bool brake) {
     Climb(g_.chair_out ? 15 : 50);
+    far_cruise_ = std::max(std::abs(d.x), std::abs(d.y)) > 5000;
     int best = 0;
     double best_cos = -2;
     const double n = std::max(1e-6, std::hypot(d.x, d.y));
@@ -470,7 +545,9 @@ class Pilot {
     const bool on_base = g_.objects.At(3).landed_ok == 1;
     const bool on_fuel = g_.objects.At(1).landed_ok == 1;
     const bool stay = (goal == Goal::Base && on_base) || (goal == Goal::Fuel && on_fuel);
-    if (stay) {
+    // A vortex near the pad would throw the nose about and drag the helicopter back
+    // into the water as it lifts off: wait on the ground until it has gone by.
+    if (stay || VortexWithin(75)) {
       Hold(kRotorDown);
       Hold(kDown);
       return;
@@ -492,6 +569,11 @@ class Pilot {
   bool descending_ = false;
   bool refuelling_ = false;
   int seek_ = 0;
+  bool map_wanted_ = false;
+  bool map_seen_ = false;
+  bool far_cruise_ = false;
+  int map_ticks_ = 0;
+  int play_ticks_ = 0;
 };
 
 // Runs the game the way the program's loop does, and keeps a demo of the input.
@@ -566,7 +648,7 @@ class Session {
 
 int Usage() {
   std::cerr << "usage: autopilot [--seed N] [--levels K] [--level N] [--stop-at T] "
-               "[--max-ticks N] [--seek heli|vortex] OUT.demo\n";
+               "[--max-ticks N] [--seek heli|vortex] [--map] OUT.demo\n";
   return 2;
 }
 
@@ -577,6 +659,7 @@ int main(int argc, char** argv) {
   int levels = 1;
   std::int64_t max_ticks = 200000, stop_at = -1;
   int start_level = 0, seek = 0;
+  bool look_at_map = false;
   std::string out;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
@@ -591,6 +674,8 @@ int main(int argc, char** argv) {
       if (a == "--level") start_level = std::atoi(v);
       if (a == "--stop-at") stop_at = std::atoll(v);
       if (a == "--seek") seek = std::string(v) == "heli" ? 1 : std::string(v) == "vortex" ? 2 : -1;
+    } else if (a == "--map") {
+      look_at_map = true;
     } else if (!a.empty() && a[0] != '-' && out.empty()) {
       out = a;
     } else {
@@ -605,8 +690,10 @@ int main(int argc, char** argv) {
   Pilot pilot(g);
   pilot.SetLevelsWanted(levels);
   pilot.SetSeek(seek);
-  int level = 0, rescued = 0, fuel = 150;
-  bool playing = false;
+  pilot.SetLookAtMap(look_at_map);
+  int level = 0, rescued = 0, fuel = 150, refuels = 0, boat_max_y = -1000000;
+  std::int64_t level_start = 0;
+  bool playing = false, refuelling = false;
   while (session.tick() < max_ticks) {
     if (session.tick() == stop_at) break;
     const Controls c = pilot.Decide(session.tick());
@@ -616,12 +703,22 @@ int main(int argc, char** argv) {
     playing = !g.intro_running && !g.in_menu && !g.level_intro;
     if (playing && !was_playing) {
       level = g.level;
+      level_start = session.tick();
+      refuels = 0;
+      boat_max_y = -1000000;
       std::fprintf(stderr, "tick %lld: level %d starts, %d endangered\n",
                    static_cast<long long>(session.tick()), level, g.endangered);
     }
     if (g.level_intro && was_playing && g.level != level) {
       std::fprintf(stderr, "tick %lld: level %d complete\n", static_cast<long long>(session.tick()),
                    level);
+      std::fprintf(stderr, "level %d: won in %lld ticks, %d rescued, %d refuelling stops", level,
+                   static_cast<long long>(session.tick() - level_start), rescued, refuels);
+      if (level == 6)
+        std::fprintf(stderr, ", the boat at most %d pixels south of the helicopter (lost at 24000)",
+                     boat_max_y);
+      std::fprintf(stderr, "\n");
+      rescued = 0;
       pilot.LevelCompleted();
     }
     if (!g.level_error.empty()) {
@@ -645,6 +742,12 @@ int main(int argc, char** argv) {
       fuel = g.gpalivo.Width;
     }
     if (g.gpalivo.Width < fuel) fuel = g.gpalivo.Width;
+    // A stop at the depot: standing on its pad while the tank fills.
+    const bool filling = playing && g.objects.At(1).landed_ok == 1 && g.altitude < 6;
+    if (filling && !refuelling) ++refuels;
+    refuelling = filling;
+    if (playing && g.level == 6 && g.endangered > 0 && g.object_count >= 5)
+      boat_max_y = std::max(boat_max_y, g.objects.At(5).y);
   }
   if (!pilot.Finished() && session.tick() != stop_at) {
     std::fprintf(stderr, "gave up after %lld ticks\n", static_cast<long long>(session.tick()));
