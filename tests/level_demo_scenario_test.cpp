@@ -15,7 +15,7 @@ using heli::testing::PlayInFolder;
 
 TEST(LevelDemo, LevelOneFromTheMenuToLevelTwosStartScreen) {
   if (!LevelFilesBuilt()) GTEST_SKIP() << "level files not built";
-  const auto run = PlayInFolder("level1_complete.demo", 100);
+  const auto run = PlayInFolder("level1_from_intro.demo", 100);
   ASSERT_EQ(run.status, 0);
   ASSERT_GT(run.ticks.size(), 100u);
   EXPECT_EQ(run.ticks.front()["intro_running"], 1);  // a new game from the very start
