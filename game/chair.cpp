@@ -6,7 +6,6 @@ namespace heli {
 
 namespace {
 
-constexpr int kWinch = 2;  // wave vytah
 // Pictures in the list vrt.
 constexpr int kEmptyChair = 3;
 constexpr int kLoadedChair = 15;
@@ -40,7 +39,7 @@ void DrawChair(TForm1& g) {
 }  // namespace
 
 void ChairKey(TForm1& g) {
-  g.Wave(kWinch).PlayWave(false);
+  g.sounds.Play(kVytah);
   // A press lowers a chair at rest and winds in one that has paid out past 3 steps.
   if (g.chair_out == 0 && g.chair_len < 2) {
     g.chair_len = 0;
@@ -51,7 +50,7 @@ void ChairKey(TForm1& g) {
 
 void ChairTick(TForm1& g) {
   if (g.altitude < kChairAltitude) {
-    g.Wave(kWinch).StopWave();
+    g.sounds.Stop(kVytah);
     g.chair_out = 0;
   }
   if (g.chair_out == 1) {

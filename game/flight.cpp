@@ -19,13 +19,13 @@ constexpr int kGaugeCut = 160;
 void RaiseRotorSound(TForm1& g) {
   g.rotor_sound_freq += 1000;
   if (g.rotor_sound_freq > 30000) g.rotor_sound_freq = 30000;
-  g.Wave(1).SetWaveFrequency(g.rotor_sound_freq);
+  g.sounds.SetFrequency(kHelik, g.rotor_sound_freq);
 }
 
 void LowerRotorSound(TForm1& g) {
   g.rotor_sound_freq -= 1000;
   if (g.rotor_sound_freq < 10000) g.rotor_sound_freq = 10000;
-  g.Wave(1).SetWaveFrequency(g.rotor_sound_freq);
+  g.sounds.SetFrequency(kHelik, g.rotor_sound_freq);
 }
 
 struct Vector {
@@ -72,7 +72,7 @@ void ApplyFlightControls(TForm1& g) {
     if (g.altitude > 8) {
       // Climbing away from the base ends the fanfare.
       g.fanfare_played = 0;
-      g.Wave(21).SetWaveVolume(-400);
+      g.sounds.SetVolume(kHudbaHra, -400);
     }
   }
   if (in.State(media::stDown) && g.altitude > 5) --g.altitude;

@@ -74,7 +74,7 @@ void Fire(TForm1& g, const Box& fire) {
   const u8 r = static_cast<u8>(g.random(550));
   i32& volume = g.level == 2 ? g.level2_volume : g.level4_volume;
   volume = HeliInside(g, Grown(fire, 500)) ? RampUp(volume, 80, -700) : FadeOut(volume);
-  g.Wave(17).SetWaveVolume(volume);
+  g.sounds.SetVolume(kOhen, volume);
   if (HeliInside(g, Grown(fire, 20))) {
     if (r < 51) --g.heading;
     if (r >= 101 && r <= 120) g.heading = static_cast<u8>(g.heading + 2);
@@ -89,15 +89,15 @@ void Boat(TForm1& g, const Box& boat) {
   g.hit_flag = 0;
   g.level6_volume = HeliInside(g, Grown(boat, 800)) ? RampUp(g.level6_volume, 150, -600)
                                                     : FadeOut(g.level6_volume);
-  g.Wave(15).SetWaveVolume(g.level6_volume);
+  g.sounds.SetVolume(kLodicka, g.level6_volume);
   if (g.objects.At(5).y > 24000 && g.endangered > 0) g.crashed = 1;
   if (HeliInside(g, {boat.left - 20, boat.top - 20, boat.right + 40, boat.bottom + 200})) {
     if (r >= 101 && r <= 120) {
       g.hit_flag = 1;
       g.heading = static_cast<u8>(g.heading + 3);
       --g.gpalivo.Width;
-      g.Wave(16).SetWaveVolume(-1500);
-      g.Wave(16).PlayWave(false);
+      g.sounds.SetVolume(kVystrel, -1500);
+      g.sounds.Play(kVystrel);
     }
     if (r == 100 || r == 105 || r == 110) {
       g.hit_flag = 1;
@@ -132,7 +132,7 @@ void PadsTick(TForm1& g) {
     if (HeliInside(g, inner)) g.crashed = 0;  // low over land is safe
   }
 
-  g.Wave(18).SetWaveVolume(g.pad_volume);
+  g.sounds.SetVolume(kSirena, g.pad_volume);
 }
 
 void HazardsTick(TForm1& g) {

@@ -20,8 +20,8 @@ void ResetGameState(TForm1& g) {
   g.crash_tick = 1;
 
   g.rotor_sound_freq = 30000;
-  g.Wave(1).SetWaveFrequency(g.rotor_sound_freq);
-  g.Wave(5).SetWaveVolume(-1000);
+  g.sounds.SetFrequency(kHelik, g.rotor_sound_freq);
+  g.sounds.SetVolume(kHlas, -1000);
 
   g.unload_timer = 100;
   g.unload_tick = 0;

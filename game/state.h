@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "game/sounds.h"
+
 namespace heli {
 
 using u8 = std::uint8_t;
@@ -174,6 +176,9 @@ struct GameState {
   Records<Vortex, 6> vortices;
   Records<Heli, 6> helis;
   Records<MenuButton, 4> menu_buttons;
+
+  // What the game has asked of the sound list.
+  SoundBoard sounds;
 
   // The random generator: the classic 32-bit linear congruential one, so that a
   // game with the same seed and input plays the same anywhere.

@@ -7,13 +7,14 @@
 
 namespace heli {
 
-void down(TForm1& g, std::uint16_t key) {
-  if (key != VK_ESCAPE) return;
+namespace {
+
+void Escape(TForm1& g) {
   if (g.intro_running != 0) {
     // Skipping also stops drama, which the intro's own end leaves to finish.
-    g.Wave(0).PlayWave(false);
-    g.Wave(8).StopWave();
-    g.Wave(10).StopWave();
+    g.sounds.Play(kHMenu);
+    g.sounds.Stop(kCiziVrtulnik);
+    g.sounds.Stop(kDrama);
     g.intro_running = 0;
     g.in_menu = 1;
     g.level = 1;
@@ -34,9 +35,18 @@ void down(TForm1& g, std::uint16_t key) {
   g.map_shown = 0;
 }
 
+}  // namespace
+
+void down(TForm1& g, std::uint16_t key) {
+  if (key != VK_ESCAPE) return;
+  Escape(g);
+  FollowSounds(g);
+}
+
 void klik(TForm1& g) {
   // menu_item was set from mouse_y by the last menu tick; the click's place is unused.
   if (g.in_menu != 0) MenuChoice(g);
+  FollowSounds(g);
 }
 
 void m_move(TForm1& g, int x, int y) {

@@ -11,15 +11,6 @@ namespace heli {
 
 namespace {
 
-// The sound list as stored: names and loop flags; the recordings are built in.
-constexpr StoredWave kWaves[kStoredWaveCount] = {
-    {"h_menu", true},        {"helik", true},     {"vytah", false},  {"vybuch", false},
-    {"vlny", true},          {"hlas", false},     {"hura", false},   {"klik", false},
-    {"cizivrtulnik", false}, {"tamrox", true},    {"drama", false},  {"storm", false},
-    {"kasel", false},        {"mrtvy", false},    {"kroky", false},  {"lodicka", false},
-    {"vystrel", false},      {"ohen", false},     {"sirena", false}, {"fanfara", false},
-    {"benzin", false},       {"hudba_hra", false}};
-
 void LoadBuiltInList(media::ImageList& list, const char* file) {
   auto bytes = assets::Embedded(file);
   if (bytes.empty()) return;  // not made yet: the list stays empty and draws nothing
@@ -114,22 +105,43 @@ void LayOutWidgets(TForm1& f) {
 }
 
 void LoadWaves(TForm1& f) {
-  for (int i = 0; i < kStoredWaveCount; ++i)
+  const auto waves = StoredWaves();
+  for (int i = 0; i < kWaveCount; ++i)
     // The built-in recordings stay where the program holds them.
-    f.DXWaveList1.Add(kWaves[i].name, kWaves[i].looped, assets::Embedded(StoredWaveFile(i)),
+    f.DXWaveList1.Add(waves[i].name, waves[i].looped, assets::Embedded(StoredWaveFile(i)),
                       media::WaveStorage::Static);
 }
 
 }  // namespace
 
-std::span<const StoredWave> StoredWaves() {
-  return kWaves;
-}
-
 std::string StoredWaveFile(int index) {
   char file[64];
-  std::snprintf(file, sizeof file, "sounds/%02d_%s.wav", index, kWaves[index].name);
+  std::snprintf(file, sizeof file, "sounds/%02d_%s.wav", index, StoredWaves()[index].name);
   return file;
+}
+
+void FollowSounds(TForm1& f) {
+  for (const SoundRequest& r : f.sounds.Requests()) {
+    media::Wave& w = f.DXWaveList1.Items(r.wave);
+    switch (r.kind) {
+      case SoundRequest::Kind::Play:
+        w.PlayWave(false);
+        break;
+      case SoundRequest::Kind::Stop:
+        w.StopWave();
+        break;
+      case SoundRequest::Kind::Looped:
+        w.SetLooped(r.value != 0);
+        break;
+      case SoundRequest::Kind::Volume:
+        w.SetWaveVolume(r.value);
+        break;
+      case SoundRequest::Kind::Frequency:
+        w.SetWaveFrequency(r.value);
+        break;
+    }
+  }
+  f.sounds.ClearRequests();
 }
 
 void LoadForm(TForm1& f, const FormOptions& options) {

@@ -40,8 +40,6 @@ struct TForm1 : GameState {
   // Why the last level start failed (a level picture file that could not be
   // read); the menu shows it until a level starts.
   std::string level_error;
-
-  media::Wave& Wave(int index) { return DXWaveList1.Items(index); }
 };
 
 using Game = TForm1;
@@ -51,16 +49,12 @@ struct FormOptions {
   bool sound = true;
 };
 
-// The sound list as stored with the window: name and loop flag of each sound.
-struct StoredWave {
-  const char* name;
-  bool looped;
-};
-inline constexpr int kStoredWaveCount = 22;
-std::span<const StoredWave> StoredWaves();
-// The built-in recording of sound `index` (0 .. kStoredWaveCount - 1), as a name
-// for assets::Embedded; it may be missing (a sound without a recording).
+// The built-in recording of sound `index` (0 .. kWaveCount - 1), as a name for
+// assets::Embedded; it may be missing (a sound without a recording).
 std::string StoredWaveFile(int index);
+
+// Makes the sound list do what the game asked of it since the last call.
+void FollowSounds(TForm1& f);
 
 // Loads the stored window: the components with their settings and built-in
 // pictures and recordings, sets up the display (which may throw media::Error),

@@ -9,11 +9,11 @@ void HelpAndMapKeys(TForm1& g) {
     if (g.key_lock == 0 && g.help_shown == 0) {
       g.key_lock = 10;
       g.help_shown = 1;
-      g.Wave(7).PlayWave(false);
+      g.sounds.Play(kKlik);
     } else if (g.key_lock == 0 && g.help_shown != 0) {
       g.key_lock = 10;
       g.help_shown = 0;
-      g.Wave(7).PlayWave(false);
+      g.sounds.Play(kKlik);
     }
     g.map_shown = 0;
   }
@@ -21,11 +21,11 @@ void HelpAndMapKeys(TForm1& g) {
     if (g.key_lock == 0 && g.map_shown == 0) {
       g.key_lock = 10;
       g.map_shown = 1;
-      g.Wave(7).PlayWave(false);
+      g.sounds.Play(kKlik);
     } else if (g.key_lock == 0 && g.map_shown == 1) {
       g.key_lock = 10;
       g.map_shown = 0;
-      g.Wave(7).PlayWave(false);
+      g.sounds.Play(kKlik);
     }
   }
 }

@@ -181,8 +181,8 @@ void CrashTick(TForm1& g) {
   media::Surface& back = g.DXDraw.BackSurface();
   g.map_shown = 0;
   g.vrt.DrawImage(back, 25, 150, 100);
-  g.Wave(1).StopWave();
-  if (g.crash_tick == 1) g.Wave(3).PlayWave(false);
+  g.sounds.Stop(kHelik);
+  if (g.crash_tick == 1) g.sounds.Play(kVybuch);
   // Six explosion pictures, five steps each.
   if (g.crash_tick >= 1 && g.crash_tick <= 30)
     g.vrt.DrawImage(back, 9 + (g.crash_tick - 1) / 5, g.view_x + g.heli_screen_x - 50,
@@ -221,10 +221,12 @@ bool StartAtLevel(TForm1& g, int n) {
   g.intro_running = 0;
   g.in_menu = 1;
   if (!BeginGame(g, static_cast<u8>(n))) {
-    g.Wave(0).PlayWave(false);  // the menu's music, as after the intro
+    g.sounds.Play(kHMenu);  // the menu's music, as after the intro
+    FollowSounds(g);
     return false;
   }
   StartPlay(g);
+  FollowSounds(g);
   return true;
 }
 

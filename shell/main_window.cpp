@@ -35,6 +35,7 @@ void Timer1Timer(TForm1& g) {
   } else if (g.DXDraw.ReadyToDraw()) {
     PlayTick(g);
   }
+  FollowSounds(g);
 }
 
 void cassTimer(TForm1& g) {
@@ -48,6 +49,7 @@ void cassTimer(TForm1& g) {
     g.next_event += g.event_interval;
     ++g.next_person;
   }
+  FollowSounds(g);
 }
 
 }  // namespace heli

@@ -31,21 +31,21 @@ void IntroTick(TForm1& g) {
 
   if (t == 5) {
     g.intro_volume = -4000;
-    g.Wave(8).SetLooped(true);
-    g.Wave(8).PlayWave(false);
+    g.sounds.SetLooped(kCiziVrtulnik, true);
+    g.sounds.Play(kCiziVrtulnik);
   }
   if (t == 180) {
-    g.Wave(10).SetWaveFrequency(12000);
-    g.Wave(10).PlayWave(false);
+    g.sounds.SetFrequency(kDrama, 12000);
+    g.sounds.Play(kDrama);
   }
-  if (t == 255) g.Wave(11).PlayWave(false);
+  if (t == 255) g.sounds.Play(kStorm);
   if (t > 259) g.ostrovy.DrawImage(back, 30, 0, 0);
 
   if (t < 300) g.intro_volume += 15;
   if (t > 500) g.intro_volume -= 5;
   if (g.intro_volume > 0) g.intro_volume = 0;
   if (g.intro_volume < -7000) g.intro_volume = -7000;
-  g.Wave(8).SetWaveVolume(g.intro_volume);
+  g.sounds.SetVolume(kCiziVrtulnik, g.intro_volume);
 
   if (t < 260) {
     g.DXDraw.FillSurface(0);
@@ -63,8 +63,8 @@ void IntroTick(TForm1& g) {
 
   ++g.intro_tick;
   if (g.intro_tick > 750) {
-    g.Wave(0).PlayWave(false);
-    g.Wave(8).StopWave();
+    g.sounds.Play(kHMenu);
+    g.sounds.Stop(kCiziVrtulnik);
     g.intro_running = 0;
     g.in_menu = 1;
     g.level = 1;

@@ -275,17 +275,16 @@ std::string DumpState(const TForm1& g, std::int64_t tick) {
   j.Bool(g.cass.Enabled);
   j.Key("waves");
   j.Open('[');
-  TForm1& mutable_g = const_cast<TForm1&>(g);
-  for (int i = 0; i < g.DXWaveList1.Count(); ++i) {
-    const media::Wave& w = mutable_g.DXWaveList1.Items(i);
+  for (int i = 0; i < kWaveCount; ++i) {
+    const WaveSetting& w = g.sounds.Setting(static_cast<WaveId>(i));
     j.Open('{');
     Field(j, "index", i);
     j.Key("looped");
-    j.Bool(w.Looped());
-    Field(j, "volume", w.WaveVolume());
-    Field(j, "frequency", w.WaveFrequency());
-    Field(j, "starts", w.Starts());
-    Field(j, "stops", w.Stops());
+    j.Bool(w.looped);
+    Field(j, "volume", w.volume);
+    Field(j, "frequency", w.frequency);
+    Field(j, "starts", w.starts);
+    Field(j, "stops", w.stops);
     j.Close('}');
   }
   j.Close(']');

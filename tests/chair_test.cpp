@@ -70,14 +70,14 @@ TEST(Chair, HoldingTheKeyGoesDownToFourAndBackOverAndOver) {
 TEST(Chair, BelowFifteenTheChairNeverPaysOut) {
   auto g = Playing();
   g->altitude = 14;
-  const int stops = g->Wave(2).Stops();
+  const int stops = g->sounds.Setting(heli::kVytah).stops;
   for (int tick = 0; tick < 50; ++tick) {
     heli::ChairKey(*g);
     heli::ChairTick(*g);
     ASSERT_EQ(g->chair_out, 0);
     ASSERT_LT(g->chair_len, 2);
   }
-  EXPECT_EQ(g->Wave(2).Stops(), stops + 50);  // the winch is silenced each time
+  EXPECT_EQ(g->sounds.Setting(heli::kVytah).stops, stops + 50);  // the winch is silenced each time
 }
 
 TEST(Chair, WindingInFromNineTakes32TicksAndEmptiesTheChair) {

@@ -24,15 +24,15 @@ TEST(Escape, ClosesTheHelpPictureOrTheMapBeforeItOpensTheMenu) {
     EXPECT_EQ(g->help_shown, 0);
     EXPECT_EQ(g->map_shown, 0);
     EXPECT_EQ(g->in_menu, 0);
-    EXPECT_EQ(g->Wave(21).Stops(), 0);
+    EXPECT_EQ(g->sounds.Setting(heli::kHudbaHra).stops, 0);
     heli::down(*g, heli::VK_ESCAPE);
     EXPECT_EQ(g->in_menu, 1);
     // The play sounds stop under the menu; the menu music comes back.
-    EXPECT_EQ(g->Wave(21).Stops(), 1);
-    EXPECT_EQ(g->Wave(1).Stops(), 1);
-    EXPECT_TRUE(g->Wave(0).Looped());
+    EXPECT_EQ(g->sounds.Setting(heli::kHudbaHra).stops, 1);
+    EXPECT_EQ(g->sounds.Setting(heli::kHelik).stops, 1);
+    EXPECT_TRUE(g->sounds.Setting(heli::kHMenu).looped);
     heli::down(*g, heli::VK_ESCAPE);  // in the menu: nothing more
-    EXPECT_EQ(g->Wave(21).Stops(), 1);
+    EXPECT_EQ(g->sounds.Setting(heli::kHudbaHra).stops, 1);
     EXPECT_EQ(g->in_menu, 1);
   }
 }

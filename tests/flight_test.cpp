@@ -57,7 +57,7 @@ TEST(FlightControls, ClimbAndDescentStayWithinTheirLimits) {
   g->altitude = 6;
   g->altitude_max = 7;
   g->fanfare_played = 1;
-  g->Wave(21).SetWaveVolume(-7000);
+  g->sounds.SetVolume(heli::kHudbaHra, -7000);
   Hold(*g, kUp);
   heli::ApplyFlightControls(*g);
   heli::ApplyFlightControls(*g);
@@ -69,7 +69,7 @@ TEST(FlightControls, ClimbAndDescentStayWithinTheirLimits) {
   heli::ApplyFlightControls(*g);
   EXPECT_EQ(g->altitude, 9);
   EXPECT_EQ(g->fanfare_played, 0);
-  EXPECT_EQ(g->Wave(21).WaveVolume(), -400);
+  EXPECT_EQ(g->sounds.Setting(heli::kHudbaHra).volume, -400);
   Release(*g, kUp);
 
   Hold(*g, kDown);
@@ -97,14 +97,14 @@ TEST(FlightControls, RotorKeysAndTheRotorSound) {
   // The rotor is at its limit already; the pitch still climbs, up to 30000.
   EXPECT_EQ(g->rotor_rpm, 25);
   EXPECT_EQ(g->rotor_sound_freq, 30000);
-  EXPECT_EQ(g->Wave(1).WaveFrequency(), 30000);
+  EXPECT_EQ(g->sounds.Setting(heli::kHelik).frequency, 30000);
   Release(*g, kRotorUp);
 
   Hold(*g, kRotorDown);
   for (int i = 0; i < 30; ++i) heli::ApplyFlightControls(*g);
   EXPECT_EQ(g->rotor_rpm, 2);
   EXPECT_EQ(g->rotor_sound_freq, 10000);
-  EXPECT_EQ(g->Wave(1).WaveFrequency(), 10000);
+  EXPECT_EQ(g->sounds.Setting(heli::kHelik).frequency, 10000);
   Release(*g, kRotorDown);
 
   // While people are unloaded at the base the rotor cannot be sped up.

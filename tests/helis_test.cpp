@@ -148,15 +148,15 @@ TEST_F(HelisTest, EngineVolumeIsDecidedByTheLastHelicopter) {
   AddHeli(50, 50, -599, 1229);  // just inside the 950-pixel box around (350, 280)
   AddHeli(50, 50, 5000, 0);
   Ticks(1);
-  EXPECT_EQ(g->Wave(8).WaveVolume(), -7000);
+  EXPECT_EQ(g->sounds.Setting(heli::kCiziVrtulnik).volume, -7000);
 
   std::swap(g->helis.At(1), g->helis.At(2));
   Ticks(1);
-  EXPECT_EQ(g->Wave(8).WaveVolume(), 0);
+  EXPECT_EQ(g->sounds.Setting(heli::kCiziVrtulnik).volume, 0);
 
   g->helis.At(2).x = -600;
   Ticks(1);
-  EXPECT_EQ(g->Wave(8).WaveVolume(), -7000);
+  EXPECT_EQ(g->sounds.Setting(heli::kCiziVrtulnik).volume, -7000);
 }
 
 TEST_F(HelisTest, OnTheMapScreenTheyMoveButAreNotDrawn) {

@@ -30,7 +30,8 @@ TEST(HelpAndMapKeys, HeldF1TogglesEveryTenTicksAndClosesTheMap) {
   EXPECT_EQ(shown[10], 0);
   EXPECT_EQ(shown[19], 0);
   EXPECT_EQ(shown[20], 1);
-  EXPECT_EQ(g->Wave(7).Starts(), g->Wave(7).HasRecording() ? 3 : 0);  // one click per toggle
+  EXPECT_EQ(g->sounds.Setting(heli::kKlik).starts,
+            heli::StoredWaves()[heli::kKlik].recorded ? 3 : 0);  // one click per toggle
 
   // F1 closes the map even while the lock still runs.
   g->DXInput1.KeyUp(kF1);

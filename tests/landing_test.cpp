@@ -14,7 +14,6 @@ struct LandingTest : ::testing::Test {
   void SetUp() override {
     g = heli::testing::NewGame();
     heli::testing::EnterPlay(*g);
-    heli::testing::GiveWavesRecordings(*g);
     heli::testing::SizeFixedPictures(*g);
     g->crashed = 0;
   }
@@ -64,7 +63,7 @@ TEST_F(LandingTest, BasePadNeedsTheLandingBoxAndAHeadingDownTheScreen) {
     EXPECT_EQ(g->crashed, c.safe ? 0 : 1) << c.heading;
     EXPECT_EQ(pad.landed_ok, c.safe ? 1 : 0) << c.heading;
     EXPECT_EQ(g->over_pad, 1);
-    EXPECT_EQ(g->Wave(18).WaveVolume(), c.safe ? -7000 : -700) << c.heading;
+    EXPECT_EQ(g->sounds.Setting(heli::kSirena).volume, c.safe ? -7000 : -700) << c.heading;
   }
 
   g->heading = 128;
@@ -72,12 +71,12 @@ TEST_F(LandingTest, BasePadNeedsTheLandingBoxAndAHeadingDownTheScreen) {
   Pads();
   EXPECT_EQ(g->crashed, 1);
   EXPECT_EQ(pad.landed_ok, 0);
-  EXPECT_EQ(g->Wave(18).WaveVolume(), -700);
+  EXPECT_EQ(g->sounds.Setting(heli::kSirena).volume, -700);
 
   pad.x = 1;  // off the pad: no siren, nothing over a pad
   Pads();
   EXPECT_EQ(g->over_pad, 0);
-  EXPECT_EQ(g->Wave(18).WaveVolume(), -7000);
+  EXPECT_EQ(g->sounds.Setting(heli::kSirena).volume, -7000);
 }
 
 TEST_F(LandingTest, FuelBuildingMustBeOverflownAtFifteen) {
@@ -160,7 +159,7 @@ TEST_F(HazardTest, FireIsHeardOncePerSceneryRecordEachTick) {
   Scenery(19, 400, -50);  // within 500 of the fire
   Hazards();
   EXPECT_EQ(g->level2_volume, -7000 + 15 * 80);
-  EXPECT_EQ(g->Wave(17).WaveVolume(), g->level2_volume);
+  EXPECT_EQ(g->sounds.Setting(heli::kOhen).volume, g->level2_volume);
   Hazards(10);
   EXPECT_EQ(g->level2_volume, -700);
 
@@ -222,17 +221,17 @@ TEST_F(HazardTest, BoatShootsAtAHelicopterHangingOverIt) {
     Hazards();
     hits += g->hit_flag;
   }
-  const int shots = g->Wave(16).Starts();
+  const int shots = g->sounds.Setting(heli::kVystrel).starts;
   EXPECT_GT(shots, 0);
   EXPECT_GT(hits, shots);                    // near misses also count as hits
   EXPECT_EQ(g->gpalivo.Width, 150 - shots);  // each shot costs one unit of fuel
-  EXPECT_EQ(g->Wave(16).WaveVolume(), -1500);
+  EXPECT_EQ(g->sounds.Setting(heli::kVystrel).volume, -1500);
   EXPECT_EQ(g->speed % 3, 0);
   EXPECT_GT(g->speed, 0);
 
   g->objects.At(5).y = -301;  // 200 below the boat's bottom is out of range
   Hazards(3000);
-  EXPECT_EQ(g->Wave(16).Starts(), shots);
+  EXPECT_EQ(g->sounds.Setting(heli::kVystrel).starts, shots);
   EXPECT_EQ(g->hit_flag, 0);
 }
 

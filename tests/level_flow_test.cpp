@@ -66,8 +66,8 @@ TEST(LevelStart, HeadlessRunFromTheIntroToPlayByEvents) {
   EXPECT_EQ(g->lev_file, 1);
   EXPECT_EQ(g->menu_item, 20);
   EXPECT_EQ(g->DXDraw.Cursor, -1);
-  EXPECT_EQ(g->Wave(0).Stops(), 1);  // the game's sounds replace the menu music
-  ExpectStarts(g->Wave(21), 1);
+  EXPECT_EQ(g->sounds.Setting(heli::kHMenu).stops, 1);  // the game's sounds replace the menu music
+  ExpectStarts(*g, heli::kHudbaHra, 1);
   Ticks(*g, 5);  // the start screen waits
   EXPECT_EQ(g->level_intro, 1);
   EXPECT_EQ(g->blink_tick, 0);
@@ -108,7 +108,7 @@ TEST(LevelStart, CompletingALevelSavesTheLevelReached) {
   EXPECT_EQ(WorkFolder::Read(heli::kSaveFileName), "\x02");
   Ticks(*g, 1);
   EXPECT_EQ(g->level_intro, 1);
-  EXPECT_EQ(g->Wave(21).Stops(), 0);  // the sounds go on from level to level
+  EXPECT_EQ(g->sounds.Setting(heli::kHudbaHra).stops, 0);  // the sounds go on from level to level
 
   for (int level = 3; level <= 9; ++level) {
     heli::down(*g, heli::VK_ESCAPE);
@@ -193,8 +193,8 @@ TEST(LevelFileMissing, NewGameStaysInTheMenuAndSaysWhichFile) {
   EXPECT_EQ(g->game_started, 0);
   EXPECT_EQ(g->level, 1);
   EXPECT_EQ(g->altitude, 40);
-  EXPECT_EQ(g->Wave(0).Stops(), 0);  // the menu music plays on
-  ExpectStarts(g->Wave(21), 0);
+  EXPECT_EQ(g->sounds.Setting(heli::kHMenu).stops, 0);  // the menu music plays on
+  ExpectStarts(*g, heli::kHudbaHra, 0);
   Ticks(*g, 1);
   EXPECT_EQ(g->DXDraw.Cursor, -21);
   EXPECT_GT(RedPixels(*g, 0, 558, 800, 600), 50);  // the message, in red
@@ -214,7 +214,7 @@ TEST(LevelFileMissing, CompletingALevelReturnsToTheMenuAndLeavesTheSave) {
   EXPECT_EQ(g->level_done, 0);
   EXPECT_EQ(g->in_menu, 1);
   EXPECT_EQ(g->level_intro, 0);
-  EXPECT_EQ(g->Wave(21).Stops(), 1);  // play's sounds give way to the menu's
+  EXPECT_EQ(g->sounds.Setting(heli::kHudbaHra).stops, 1);  // play's sounds give way to the menu's
   EXPECT_EQ(WorkFolder::Read(heli::kSaveFileName), "\x03");
 }
 
@@ -283,15 +283,15 @@ TEST(Crash, Runs149StepsAndEndsInTheMenuOnTheSameLevel) {
   g->altitude = 44;
   Ticks(*g, 1);
   EXPECT_EQ(g->crash_tick, 2);
-  EXPECT_EQ(g->Wave(1).Stops(), 1);
-  ExpectStarts(g->Wave(3), 1);
+  EXPECT_EQ(g->sounds.Setting(heli::kHelik).stops, 1);
+  ExpectStarts(*g, heli::kVybuch, 1);
   g->map_shown = 1;
   Ticks(*g, 147);  // steps 2 .. 148
   EXPECT_EQ(g->map_shown, 0);
   EXPECT_EQ(g->crashed, 1);
   EXPECT_EQ(g->crash_tick, 149);
-  EXPECT_EQ(g->Wave(1).Stops(), 148);
-  ExpectStarts(g->Wave(3), 1);
+  EXPECT_EQ(g->sounds.Setting(heli::kHelik).stops, 148);
+  ExpectStarts(*g, heli::kVybuch, 1);
   EXPECT_EQ(g->in_menu, 0);
   Ticks(*g, 1);  // step 149
   EXPECT_EQ(g->crashed, 0);
@@ -300,7 +300,7 @@ TEST(Crash, Runs149StepsAndEndsInTheMenuOnTheSameLevel) {
   EXPECT_EQ(g->level, 5);
   EXPECT_EQ(g->level_intro, 0);
   EXPECT_EQ(g->altitude, 25);  // the state is reset for the same level
-  EXPECT_EQ(g->Wave(21).Stops(), 1);
+  EXPECT_EQ(g->sounds.Setting(heli::kHudbaHra).stops, 1);
   Ticks(*g, 1);
   EXPECT_EQ(g->DXDraw.Cursor, -21);
 }
@@ -313,11 +313,11 @@ TEST(Crash, ACancelledCrashContinuesLaterFromItsStep) {
   g->crashed = 0;  // as over land
   Ticks(*g, 20);
   EXPECT_EQ(g->crash_tick, 11);
-  EXPECT_EQ(g->Wave(1).Stops(), 10);
+  EXPECT_EQ(g->sounds.Setting(heli::kHelik).stops, 10);
   g->crashed = 1;
   Ticks(*g, 1);
   EXPECT_EQ(g->crash_tick, 12);
-  ExpectStarts(g->Wave(3), 1);  // the explosion sounds only at step 1
+  ExpectStarts(*g, heli::kVybuch, 1);  // the explosion sounds only at step 1
 }
 
 TEST(Crash, EscapeOpensTheMenuAndReturnContinuesTheSequence) {

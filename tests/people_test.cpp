@@ -16,7 +16,6 @@ struct PeopleTest : ::testing::Test {
   void SetUp() override {
     g = heli::testing::NewGame();
     heli::testing::EnterPlay(*g);
-    heli::testing::GiveWavesRecordings(*g);
   }
   Person& AddPerson(int x, int y) {
     ++g->people_count;
@@ -52,7 +51,7 @@ TEST_F(PeopleTest, HoistBoxHasExclusiveBoundsAroundThePerson) {
     EXPECT_EQ(g->free_seats, c.hoisted ? 3 : 4) << c.x << "," << c.y;
     EXPECT_EQ(g->chair_out, c.hoisted ? 0 : 1);
     EXPECT_EQ(g->chair_loaded, c.hoisted ? 1 : 0);
-    EXPECT_EQ(g->Wave(2).Starts(), c.hoisted ? 1 : 0);
+    EXPECT_EQ(g->sounds.Setting(heli::kVytah).starts, c.hoisted ? 1 : 0);
   }
 }
 
@@ -74,7 +73,7 @@ TEST_F(PeopleTest, OfTwoInTheBoxTheLowerRecordGoesFirstAndTheOtherWaitsForTheCha
   heli::PeopleTick(*g);
   EXPECT_EQ(second.aboard, 1);
   EXPECT_EQ(g->free_seats, 2);
-  EXPECT_EQ(g->Wave(2).Starts(), 2);
+  EXPECT_EQ(g->sounds.Setting(heli::kVytah).starts, 2);
 
   Person& third = AddPerson(0, 0);
   g->free_seats = 0;  // no room left
@@ -115,31 +114,31 @@ TEST_F(PeopleTest, PeopleScrollAndDriftWithTheBoatInLevelSix) {
 }
 
 TEST_F(PeopleTest, WaitingPeopleAreHeardOnlyNearbyAndNeverOnTheBoat) {
-  g->Wave(12).SetWaveVolume(-5000);
+  g->sounds.SetVolume(heli::kKasel, -5000);
   AddPerson(3000, 0);  // far
   Ticks(2000);
-  EXPECT_EQ(g->Wave(5).Starts(), 0);
-  EXPECT_EQ(g->Wave(12).WaveVolume(), -5000);
+  EXPECT_EQ(g->sounds.Setting(heli::kHlas).starts, 0);
+  EXPECT_EQ(g->sounds.Setting(heli::kKasel).volume, -5000);
 
   g->people.At(1).x = 449;  // the last pixel inside the near box
   Ticks(2000);
-  EXPECT_GT(g->Wave(5).Starts(), 0);
-  EXPECT_EQ(g->Wave(12).Starts(), 0);  // no coughing in level 1
-  EXPECT_EQ(g->Wave(12).WaveVolume(), -700);
+  EXPECT_GT(g->sounds.Setting(heli::kHlas).starts, 0);
+  EXPECT_EQ(g->sounds.Setting(heli::kKasel).starts, 0);  // no coughing in level 1
+  EXPECT_EQ(g->sounds.Setting(heli::kKasel).volume, -700);
 
   SetUp();
   g->level = 6;
   AddPerson(0, 0);
   Ticks(2000);
-  EXPECT_EQ(g->Wave(5).Starts(), 0);
-  EXPECT_EQ(g->Wave(12).Starts(), 0);
+  EXPECT_EQ(g->sounds.Setting(heli::kHlas).starts, 0);
+  EXPECT_EQ(g->sounds.Setting(heli::kKasel).starts, 0);
 
   SetUp();
   g->level = 2;
   AddPerson(0, 100);
   Ticks(8000);
-  EXPECT_GT(g->Wave(12).Starts(), 0);
-  EXPECT_GT(g->Wave(5).Starts(), 0);
+  EXPECT_GT(g->sounds.Setting(heli::kKasel).starts, 0);
+  EXPECT_GT(g->sounds.Setting(heli::kHlas).starts, 0);
 }
 
 TEST_F(PeopleTest, LevelTwoDoomedPersonRunsThirteenTicksThenFallsAndStays) {
@@ -165,7 +164,7 @@ TEST_F(PeopleTest, LevelTwoDoomedPersonRunsThirteenTicksThenFallsAndStays) {
   EXPECT_EQ(p.fall_step, 25);
   EXPECT_EQ(p.x, 1065);
   EXPECT_EQ(p.y, -26);
-  EXPECT_EQ(g->Wave(13).Starts(), 0);  // fell far away
+  EXPECT_EQ(g->sounds.Setting(heli::kMrtvy).starts, 0);  // fell far away
 }
 
 TEST_F(PeopleTest, LevelTwoFallIsHeardOnceWhenItHappensNearby) {
@@ -173,11 +172,11 @@ TEST_F(PeopleTest, LevelTwoFallIsHeardOnceWhenItHappensNearby) {
   Person& p = AddPerson(-100, 0);
   p.doomed = 1;
   Ticks(22);
-  EXPECT_EQ(g->Wave(13).Starts(), 0);
+  EXPECT_EQ(g->sounds.Setting(heli::kMrtvy).starts, 0);
   heli::PeopleTick(*g);
-  EXPECT_EQ(g->Wave(13).Starts(), 1);
+  EXPECT_EQ(g->sounds.Setting(heli::kMrtvy).starts, 1);
   Ticks(30);
-  EXPECT_EQ(g->Wave(13).Starts(), 1);
+  EXPECT_EQ(g->sounds.Setting(heli::kMrtvy).starts, 1);
 }
 
 TEST_F(PeopleTest, LevelFourDeathIsHeardOnceWhenTheHelicopterFirstComesNear) {
@@ -185,13 +184,13 @@ TEST_F(PeopleTest, LevelFourDeathIsHeardOnceWhenTheHelicopterFirstComesNear) {
   Person& p = AddPerson(2000, 0);
   p.doomed = 1;
   Ticks(10);
-  EXPECT_EQ(g->Wave(13).Starts(), 0);
+  EXPECT_EQ(g->sounds.Setting(heli::kMrtvy).starts, 0);
   EXPECT_EQ(p.fall_step, 0);
   g->scroll_dx = -1700;  // the helicopter flies over
   heli::PeopleTick(*g);
   g->scroll_dx = 0;
   Ticks(10);
-  EXPECT_EQ(g->Wave(13).Starts(), 1);
+  EXPECT_EQ(g->sounds.Setting(heli::kMrtvy).starts, 1);
   EXPECT_EQ(p.fall_step, 1);
   EXPECT_EQ(p.x, 300);
 }
@@ -208,8 +207,8 @@ struct UnloadTest : PeopleTest {
     g->endangered = 10;
     g->rescued = 0;
     g->wave14_volume = -7000;
-    g->Wave(14).SetWaveVolume(-7000);
-    g->Wave(21).SetWaveVolume(-400);
+    g->sounds.SetVolume(heli::kKroky, -7000);
+    g->sounds.SetVolume(heli::kHudbaHra, -400);
   }
   void Unload(int n) {
     for (int i = 0; i < n; ++i) heli::BaseUnloadTick(*g);
@@ -218,13 +217,13 @@ struct UnloadTest : PeopleTest {
 
 TEST_F(UnloadTest, LandingWithNobodyAboardDoesNothing) {
   Unload(600);
-  EXPECT_EQ(g->Wave(19).Starts(), 0);
+  EXPECT_EQ(g->sounds.Setting(heli::kFanfara).starts, 0);
   EXPECT_EQ(g->fanfare_played, 0);
   EXPECT_EQ(g->unloading, 0);
   EXPECT_EQ(g->rescued, 0);
   EXPECT_EQ(g->endangered, 10);
-  EXPECT_EQ(g->Wave(14).WaveVolume(), -7000);
-  EXPECT_EQ(g->Wave(21).WaveVolume(), -400);
+  EXPECT_EQ(g->sounds.Setting(heli::kKroky).volume, -7000);
+  EXPECT_EQ(g->sounds.Setting(heli::kHudbaHra).volume, -400);
   EXPECT_EQ(g->unload_timer, 0);  // the timer runs down all the same
 }
 
@@ -242,8 +241,8 @@ TEST_F(UnloadTest, FourAboardTakeFourTripsOneDeliveryEach) {
       EXPECT_EQ(g->unloading, 1);
       EXPECT_EQ(g->unload_timer, 110);
       EXPECT_EQ(g->fanfare_played, 1);
-      EXPECT_EQ(g->Wave(14).WaveVolume(), -600);
-      EXPECT_EQ(g->Wave(21).WaveVolume(), -7000);
+      EXPECT_EQ(g->sounds.Setting(heli::kKroky).volume, -600);
+      EXPECT_EQ(g->sounds.Setting(heli::kHudbaHra).volume, -7000);
     }
     if (g->rescued != rescued) {
       EXPECT_EQ(g->rescued, rescued + 1);
@@ -261,8 +260,8 @@ TEST_F(UnloadTest, FourAboardTakeFourTripsOneDeliveryEach) {
   EXPECT_EQ(g->rescued, 4);
   EXPECT_EQ(g->ohrozeni.Caption, "6");
   EXPECT_EQ(g->zachrana.Caption, "4");
-  EXPECT_EQ(g->Wave(14).WaveVolume(), -7000);
-  EXPECT_EQ(g->Wave(19).Starts(), 1);  // the fanfare once per visit
+  EXPECT_EQ(g->sounds.Setting(heli::kKroky).volume, -7000);
+  EXPECT_EQ(g->sounds.Setting(heli::kFanfara).starts, 1);  // the fanfare once per visit
 
   Unload(400);  // nobody left aboard: nothing more happens
   EXPECT_EQ(g->rescued, 4);

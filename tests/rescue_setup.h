@@ -1,26 +1,11 @@
 #pragma once
 // Set-up shared by the rescue tests: sized pictures without pixels, the fixed
-// objects and sounds that count their starts even before the recordings exist.
-#include <new>
+// objects.
 #include <string>
 
 #include "shell/form.h"
 
 namespace heli::testing {
-
-// Gives every sound without a recording a one-frame one, so that its starts are
-// counted. Sounds that already have a recording are left as they are.
-inline void GiveWavesRecordings(TForm1& g) {
-  for (int i = 0; i < g.DXWaveList1.Count(); ++i) {
-    media::Wave& w = g.Wave(i);
-    if (w.HasRecording()) continue;
-    const std::string name = w.Name();
-    const bool looped = w.Looped();
-    w.~Wave();
-    static const std::uint8_t kSilence[] = {128};
-    new (&w) media::Wave(name, looped, media::WaveData{1, 22050, 8, kSilence, nullptr});
-  }
-}
 
 inline void SizePicture(media::ImageList& list, int index, int w, int h) {
   if (list.Count() <= index) list.Items().resize(static_cast<std::size_t>(index) + 1);

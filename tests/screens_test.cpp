@@ -16,19 +16,19 @@ constexpr int kUp = 38, kDown = 40;
 
 TEST(Intro, SoundsAndFadesFollowTheTickTable) {
   auto g = NewGame();
-  media::Wave& loop = g->Wave(8);
+  auto loop = [&] { return g->sounds.Setting(heli::kCiziVrtulnik); };
 
   Ticks(*g, 5);  // ticks 0..4: the loop's volume is written before it starts
-  EXPECT_EQ(loop.WaveVolume(), 0);
-  ExpectStarts(loop, 0);
+  EXPECT_EQ(loop().volume, 0);
+  ExpectStarts(*g, heli::kCiziVrtulnik, 0);
   Ticks(*g, 1);  // tick 5
-  EXPECT_TRUE(loop.Looped());
-  ExpectStarts(loop, 1);
-  EXPECT_EQ(loop.WaveVolume(), -3985);
+  EXPECT_TRUE(loop().looped);
+  ExpectStarts(*g, heli::kCiziVrtulnik, 1);
+  EXPECT_EQ(loop().volume, -3985);
 
   Ticks(*g, 175);  // through tick 180
-  EXPECT_EQ(g->Wave(10).WaveFrequency(), 12000);
-  ExpectStarts(g->Wave(10), 1);
+  EXPECT_EQ(g->sounds.Setting(heli::kDrama).frequency, 12000);
+  ExpectStarts(*g, heli::kDrama, 1);
 
   Ticks(*g, 20);  // through tick 200: the logo has not begun to fade in
   EXPECT_EQ(g->rotor_angle, 0);
@@ -40,14 +40,14 @@ TEST(Intro, SoundsAndFadesFollowTheTickTable) {
   EXPECT_EQ(g->rotor_angle, 252);
   Ticks(*g, 17);  // through tick 259: past 250 it grows no more
   EXPECT_EQ(g->rotor_angle, 252);
-  ExpectStarts(g->Wave(11), 1);
+  ExpectStarts(*g, heli::kStorm, 1);
 
   Ticks(*g, 11);  // through tick 270
-  EXPECT_EQ(loop.WaveVolume(), -10);
+  EXPECT_EQ(loop().volume, -10);
   Ticks(*g, 1);
-  EXPECT_EQ(loop.WaveVolume(), 0);
+  EXPECT_EQ(loop().volume, 0);
   Ticks(*g, 230);  // through tick 501: the fade-out has begun
-  EXPECT_EQ(loop.WaveVolume(), -5);
+  EXPECT_EQ(loop().volume, -5);
   EXPECT_EQ(g->intro_running, 1);
 }
 
@@ -56,16 +56,16 @@ TEST(Intro, EndsAfterTick750WithTheMenuMusic) {
   g->level = 5;
   Ticks(*g, 750);  // ticks 0..749
   EXPECT_EQ(g->intro_running, 1);
-  EXPECT_EQ(g->Wave(8).Stops(), 0);
+  EXPECT_EQ(g->sounds.Setting(heli::kCiziVrtulnik).stops, 0);
   Ticks(*g, 1);
-  EXPECT_EQ(g->Wave(8).WaveVolume(), -1250);
+  EXPECT_EQ(g->sounds.Setting(heli::kCiziVrtulnik).volume, -1250);
   EXPECT_EQ(g->intro_running, 0);
   EXPECT_EQ(g->in_menu, 1);
   EXPECT_EQ(g->level, 1);
   EXPECT_EQ(g->game_started, 0);
-  EXPECT_EQ(g->Wave(8).Stops(), 1);
-  EXPECT_EQ(g->Wave(10).Stops(), 0);  // drama is left to end by itself
-  ExpectStarts(g->Wave(0), 1);
+  EXPECT_EQ(g->sounds.Setting(heli::kCiziVrtulnik).stops, 1);
+  EXPECT_EQ(g->sounds.Setting(heli::kDrama).stops, 0);  // drama is left to end by itself
+  ExpectStarts(*g, heli::kHMenu, 1);
   EXPECT_EQ(g->intro_tick, 751);
   Ticks(*g, 1);  // the menu from now on
   EXPECT_EQ(g->intro_tick, 751);
@@ -94,9 +94,9 @@ TEST(Intro, EscapeSkipsItAndStopsDrama) {
   EXPECT_EQ(g->in_menu, 1);
   EXPECT_EQ(g->level, 1);
   EXPECT_EQ(g->game_started, 0);
-  EXPECT_EQ(g->Wave(8).Stops(), 1);
-  EXPECT_EQ(g->Wave(10).Stops(), 1);
-  ExpectStarts(g->Wave(0), 1);
+  EXPECT_EQ(g->sounds.Setting(heli::kCiziVrtulnik).stops, 1);
+  EXPECT_EQ(g->sounds.Setting(heli::kDrama).stops, 1);
+  ExpectStarts(*g, heli::kHMenu, 1);
   Ticks(*g, 1);
   EXPECT_EQ(g->intro_tick, 200);  // never shown again
   EXPECT_EQ(g->DXDraw.Cursor, -21);
@@ -172,7 +172,7 @@ TEST(Menu, HidesThePanelsAndClicksOutsideTheBandsDoNothing) {
   EXPECT_FALSE(g->closed);
   heli::down(*g, heli::VK_ESCAPE);  // Escape in the menu changes nothing
   EXPECT_EQ(g->in_menu, 1);
-  EXPECT_EQ(g->Wave(21).Stops(), 0);
+  EXPECT_EQ(g->sounds.Setting(heli::kHudbaHra).stops, 0);
 }
 
 TEST(Menu, KonecClosesTheWindow) {

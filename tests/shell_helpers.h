@@ -26,9 +26,10 @@ inline int RedPixels(const TForm1& g, int x0, int y0, int x1, int y1) {
 
 // Starts are counted only for sounds that have a recording; without the built-in
 // recordings a start leaves no trace to check.
-inline void ExpectStarts(media::Wave& w, int starts) {
-  if (w.HasRecording()) {
-    EXPECT_EQ(w.Starts(), starts) << w.Name();
+// Starts are counted only for sounds that have a recording.
+inline void ExpectStarts(const TForm1& g, WaveId w, int starts) {
+  if (StoredWaves()[w].recorded) {
+    EXPECT_EQ(g.sounds.Setting(w).starts, starts) << StoredWaves()[w].name;
   }
 }
 

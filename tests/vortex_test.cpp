@@ -153,7 +153,7 @@ TEST(VortexEffect, WindSwellsNearAndDiesAwaySlowly) {
   EXPECT_EQ(g->vortex_volume, -40);
   heli::VortexEffectTick(*g);
   EXPECT_EQ(g->vortex_volume, 0);
-  EXPECT_EQ(g->Wave(9).WaveVolume(), 0);
+  EXPECT_EQ(g->sounds.Setting(heli::kTamrox).volume, 0);
   EXPECT_EQ(g->vortex_warning, 0);  // heard, but outside every ring
 
   g->map_y = -90;  // 90 units away on one axis: far
@@ -161,7 +161,7 @@ TEST(VortexEffect, WindSwellsNearAndDiesAwaySlowly) {
   EXPECT_EQ(g->vortex_volume, -6990);
   heli::VortexEffectTick(*g);
   EXPECT_EQ(g->vortex_volume, -7000);
-  EXPECT_EQ(g->Wave(9).WaveVolume(), -7000);
+  EXPECT_EQ(g->sounds.Setting(heli::kTamrox).volume, -7000);
 }
 
 TEST(VortexEffect, EachVortexActsInTurn) {

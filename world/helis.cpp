@@ -24,7 +24,7 @@ void EngineSound(TForm1& g, const Heli& h) {
   const i32 cx = g.heli_screen_x + g.view_x;
   const i32 cy = g.heli_screen_y + g.view_y;
   const bool near = cx - 950 < h.x && h.x < cx + 950 && cy - 950 < h.y && h.y < cy + 950;
-  g.Wave(8).SetWaveVolume(near ? 0 : -7000);
+  g.sounds.SetVolume(kCiziVrtulnik, near ? 0 : -7000);
 }
 
 void RandomCourse(TForm1& g, int i) {

@@ -39,13 +39,13 @@ void Hoist(TForm1& g, Person& p, int record) {
   p.aboard = 1;
   g.chair_out = 0;
   g.chair_loaded = 1;
-  g.Wave(2).PlayWave(false);
+  g.sounds.Play(kVytah);
   // The first nine people of level 4 are the ones that stop its clock.
   if (g.level == 4 && record <= 9) ++g.special_count;
 }
 
 void WaitingPersonVoices(TForm1& g) {
-  g.Wave(12).SetWaveVolume(-700);
+  g.sounds.SetVolume(kKasel, -700);
   switch (g.level) {
     case 1:
     case 3:
@@ -53,12 +53,12 @@ void WaitingPersonVoices(TForm1& g) {
     case 7:
     case 8:
     case 9:
-      if (g.random(50) == 10) g.Wave(5).PlayWave(false);
+      if (g.random(50) == 10) g.sounds.Play(kHlas);
       break;
     case 2:
     case 4:
-      if (g.random(500) == 10) g.Wave(12).PlayWave(false);
-      if (g.random(500) == 20) g.Wave(5).PlayWave(false);
+      if (g.random(500) == 10) g.sounds.Play(kKasel);
+      if (g.random(500) == 20) g.sounds.Play(kHlas);
       break;
     default:  // the boat people of level 6 keep quiet
       break;
@@ -99,7 +99,7 @@ void FleeAndFall(TForm1& g, Person& p) {
       p.fall_w = 5;
       p.fall_h = 5;
     }
-    if (NearHelicopter(g, p) && p.fall_step == 23) g.Wave(13).PlayWave(false);
+    if (NearHelicopter(g, p) && p.fall_step == 23) g.sounds.Play(kMrtvy);
   }
   if (p.fall_step > 24) DrawMark(g, g.heli_screen_x + p.x, g.heli_screen_y + p.y);
   if (p.fall_step > 25) p.fall_step = 25;
@@ -109,7 +109,7 @@ void FleeAndFall(TForm1& g, Person& p) {
 // Level 4: the dead are heard once, the first time the helicopter comes near.
 void DeadPerson(TForm1& g, Person& p, int sx, int sy) {
   if (NearHelicopter(g, p) && p.fall_step == 0) {
-    g.Wave(13).PlayWave(false);
+    g.sounds.Play(kMrtvy);
     p.fall_step = 1;
   }
   DrawMark(g, sx, sy);
@@ -122,7 +122,7 @@ void DeliverOne(TForm1& g) {
   if (g.free_seats == 4) {
     g.unloading = 0;
     g.wave14_volume = -7000;
-    g.Wave(14).SetWaveVolume(g.wave14_volume);
+    g.sounds.SetVolume(kKroky, g.wave14_volume);
   }
   ++g.rescued;
   g.zachrana.Caption = std::to_string(g.rescued);
@@ -189,11 +189,11 @@ void BaseUnloadTick(TForm1& g) {
   if (standing) {
     if (g.fanfare_played == 0) {
       g.fanfare_played = 1;
-      g.Wave(19).PlayWave(false);
+      g.sounds.Play(kFanfara);
     }
     g.wave14_volume = -600;
-    g.Wave(14).SetWaveVolume(g.wave14_volume);
-    g.Wave(21).SetWaveVolume(-7000);  // the music gives way to the unloading
+    g.sounds.SetVolume(kKroky, g.wave14_volume);
+    g.sounds.SetVolume(kHudbaHra, -7000);  // the music gives way to the unloading
   }
 
   DrawStretcher(g, bx, by);

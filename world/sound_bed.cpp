@@ -6,51 +6,52 @@ namespace heli {
 
 namespace {
 
-void StartLoop(TForm1& g, int wave, int volume) {
-  media::Wave& w = g.Wave(wave);
-  w.SetLooped(true);
-  w.SetWaveVolume(volume);
-  w.PlayWave(false);
+void StartLoop(TForm1& g, WaveId wave, int volume) {
+  g.sounds.SetLooped(wave, true);
+  g.sounds.SetVolume(wave, volume);
+  g.sounds.Play(wave);
 }
 
 }  // namespace
 
 void StartLevelSounds(TForm1& g) {
-  g.Wave(0).StopWave();
-  StartLoop(g, 21, -400);
-  StartLoop(g, 4, -700);
+  g.sounds.Stop(kHMenu);
+  StartLoop(g, kHudbaHra, -400);
+  StartLoop(g, kVlny, -700);
   g.wave14_volume = -7000;
-  StartLoop(g, 14, g.wave14_volume);
+  StartLoop(g, kKroky, g.wave14_volume);
   g.pad_volume = -7000;
-  StartLoop(g, 18, g.pad_volume);
-  g.Wave(8).SetLooped(true);
-  g.Wave(8).SetWaveFrequency(40000);
-  g.Wave(8).SetWaveVolume(-7000);
-  g.Wave(8).PlayWave(false);
+  StartLoop(g, kSirena, g.pad_volume);
+  g.sounds.SetLooped(kCiziVrtulnik, true);
+  g.sounds.SetFrequency(kCiziVrtulnik, 40000);
+  g.sounds.SetVolume(kCiziVrtulnik, -7000);
+  g.sounds.Play(kCiziVrtulnik);
   g.vortex_volume = -7000;
-  StartLoop(g, 9, g.vortex_volume);
+  StartLoop(g, kTamrox, g.vortex_volume);
   if (g.level == 2) {
     g.level2_volume = -7000;
-    StartLoop(g, 17, g.level2_volume);
+    StartLoop(g, kOhen, g.level2_volume);
   }
   if (g.level == 4) {
     g.level4_volume = -7000;
-    StartLoop(g, 17, g.level4_volume);
+    StartLoop(g, kOhen, g.level4_volume);
   }
   if (g.level == 6) {
     g.level6_volume = -7000;
-    StartLoop(g, 15, g.level6_volume);
+    StartLoop(g, kLodicka, g.level6_volume);
   }
-  g.Wave(1).SetLooped(true);
-  g.Wave(1).SetWaveFrequency(g.rotor_sound_freq);
-  g.Wave(1).SetWaveVolume(-700);
-  g.Wave(1).PlayWave(false);
+  g.sounds.SetLooped(kHelik, true);
+  g.sounds.SetFrequency(kHelik, g.rotor_sound_freq);
+  g.sounds.SetVolume(kHelik, -700);
+  g.sounds.Play(kHelik);
 }
 
 void StopGameSounds(TForm1& g) {
-  g.Wave(0).SetLooped(true);
-  g.Wave(0).PlayWave(false);
-  for (int w : {1, 4, 5, 8, 9, 10, 14, 15, 17, 18, 19, 21}) g.Wave(w).StopWave();
+  g.sounds.SetLooped(kHMenu, true);
+  g.sounds.Play(kHMenu);
+  for (WaveId w : {kHelik, kVlny, kHlas, kCiziVrtulnik, kTamrox, kDrama, kKroky, kLodicka, kOhen,
+                   kSirena, kFanfara, kHudbaHra})
+    g.sounds.Stop(w);
 }
 
 }  // namespace heli

@@ -76,7 +76,7 @@ void VortexEffectTick(TForm1& g) {
     } else {
       g.vortex_volume = std::max(g.vortex_volume - 30, -7000);
     }
-    g.Wave(9).SetWaveVolume(g.vortex_volume);
+    g.sounds.SetVolume(kTamrox, g.vortex_volume);
 
     // One draw per vortex decides all three rings, so the rings add up.
     const i32 d = g.random(250);
