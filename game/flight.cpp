@@ -119,22 +119,20 @@ void UpdateFlightLimits(TForm1& g) {
   if (g.speed > g.speed_max) g.speed = g.speed_max;
   if (g.altitude > g.altitude_max) g.altitude = g.altitude_max;
 
-  media::ImageWidget* gauges[4] = {&g.gotacky, &g.gvyska, &g.grychlost, &g.gpalivo};
-  for (media::ImageWidget* w : gauges) {
-    if (w->Width < 1) w->Width = 0;
-  }
-  g.grychlost.Width = CutGauge(g.grychlost.Width);
-  g.gotacky.Width = CutGauge(6 * g.rotor_rpm);
-  g.gvyska.Width = CutGauge(3 * g.altitude);
-  g.grychlost.Width = g.speed < 4 ? 4 : 6 * g.speed;
+  for (i32* width : {&g.rotor_gauge, &g.altitude_gauge, &g.speed_gauge, &g.fuel})
+    if (*width < 1) *width = 0;
+  g.speed_gauge = CutGauge(g.speed_gauge);
+  g.rotor_gauge = CutGauge(6 * g.rotor_rpm);
+  g.altitude_gauge = CutGauge(3 * g.altitude);
+  g.speed_gauge = g.speed < 4 ? 4 : 6 * g.speed;
 
   // Fuel is burnt only in the air, faster with a faster rotor.
   if (g.altitude > 6) g.fuel_tick += g.rotor_rpm / 4;
   if (g.altitude > 6 && g.fuel_tick > 600) {
-    if (g.gpalivo.Width > 0) --g.gpalivo.Width;
+    if (g.fuel > 0) --g.fuel;
     g.fuel_tick = 0;
   }
-  if (g.gpalivo.Width < 2) {
+  if (g.fuel < 2) {
     g.rotor_rpm = static_cast<u8>(g.rotor_rpm - 1);
     if (g.rotor_rpm < 5) Crash(g);
   }

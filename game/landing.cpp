@@ -52,10 +52,10 @@ void FuelPad(TForm1& g, WorldObject& o, const Box& r) {
     g.pad_volume = -7000;
   }
   // While refuelling, fuel_tick counts ticks: one unit every sixth.
-  if (g.altitude < 6 && g.gpalivo.Width < 150 && g.rotor_rpm < 5 && o.landed_ok == 1) {
+  if (g.altitude < 6 && g.fuel < 150 && g.rotor_rpm < 5 && o.landed_ok == 1) {
     ++g.fuel_tick;
     if (g.fuel_tick > 5) {
-      ++g.gpalivo.Width;
+      ++g.fuel;
       g.fuel_tick = 0;
     }
   }
@@ -95,7 +95,7 @@ void Boat(TForm1& g, const Box& boat) {
     if (r >= 101 && r <= 120) {
       g.hit_flag = 1;
       g.heading = static_cast<u8>(g.heading + 3);
-      --g.gpalivo.Width;
+      --g.fuel;
       g.sounds.SetVolume(kVystrel, -1500);
       g.sounds.Play(kVystrel);
     }

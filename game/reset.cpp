@@ -6,7 +6,7 @@ namespace heli {
 
 void ResetGameState(TForm1& g) {
   g.crashed = 0;
-  g.gpalivo.Width = 150;  // the fuel quantity lives in the fuel gauge's width
+  g.fuel = 150;  // the fuel quantity lives in the fuel gauge's width
 
   g.chair_loaded = 0;
   g.map_y = 0;

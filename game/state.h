@@ -71,6 +71,11 @@ struct Heli {  // another helicopter
   u8 heli_rotor = 0;
 };
 
+struct Timer {       // a window timer
+  int Interval = 0;  // milliseconds
+  bool Enabled = false;
+};
+
 // Records are numbered from 1 in the game's rules; At(n) gives record n.
 template <typename T, int N>
 struct Records {
@@ -176,6 +181,26 @@ struct GameState {
   Records<Vortex, 6> vortices;
   Records<Heli, 6> helis;
   Records<MenuButton, 4> menu_buttons;
+
+  // What the window's widgets show, as plain values; the view puts them on the
+  // widgets before each frame is presented. The fuel quantity is the fuel gauge's
+  // width (150 = full), as the design keeps it.
+  i32 rotor_gauge = 138;                                    // gotacky
+  i32 speed_gauge = 138;                                    // grychlost
+  i32 altitude_gauge = 138;                                 // gvyska
+  i32 fuel = 131;                                           // gpalivo
+  std::array<bool, 4> heads_shown{true, true, true, true};  // hlava1 .. hlava4
+  bool bottom_panel_shown = true;                           // spodni_menu
+  bool rescued_panel_shown = true;                          // p_zachraneni
+  bool endangered_panel_shown = true;                       // p_ohrozeni
+  i32 rescued_label = 0;                                    // the caption of zachrana
+  i32 endangered_label = 0;                                 // ohrozeni
+  i32 level_label = 1;                                      // clevel
+  i32 cursor = -21;  // the mouse cursor over the picture: -1 hidden, -21 the hand
+
+  // The window's two timers: the main tick and the mission clock's 2-second tick.
+  Timer Timer1{2, true};
+  Timer cass{2000, false};
 
   // What the game has asked of the sound list.
   SoundBoard sounds;

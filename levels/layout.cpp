@@ -122,9 +122,9 @@ void Lay(TForm1& g, const LevelTable& t) {
   g.object_count = t.object_count;
   g.people_count = t.people_count;
   g.endangered = t.endangered;
-  g.ohrozeni.Caption = std::to_string(g.endangered);
+  g.endangered_label = g.endangered;
   g.rescued = 0;
-  g.zachrana.Caption = "0";
+  g.rescued_label = 0;
 
   // Every storm of a level starts at the same place, at rest.
   for (int i = 0; i < t.vortex_count; ++i) {
@@ -141,10 +141,10 @@ void Lay(TForm1& g, const LevelTable& t) {
 
   g.map_shown = 0;
   g.crashed = 0;
-  g.hlava1.Visible = false;
-  g.hlava2.Visible = false;
-  g.hlava3.Visible = false;
-  g.hlava4.Visible = false;
+  g.heads_shown[0] = false;
+  g.heads_shown[1] = false;
+  g.heads_shown[2] = false;
+  g.heads_shown[3] = false;
   g.free_seats = 4;
   if (g.level == 2) g.frame_tick = 0;
 }
@@ -154,7 +154,7 @@ void Lay(TForm1& g, const LevelTable& t) {
 void LayoutLevel(TForm1& g) {
   // A level outside 1..9 (a damaged save) lays out nothing.
   if (const LevelTable* t = FindLevelTable(g.level)) Lay(g, *t);
-  g.clevel.Caption = std::to_string(g.level);
+  g.level_label = g.level;
 }
 
 void PlaceHelis(TForm1& g) {

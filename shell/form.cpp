@@ -120,6 +120,23 @@ std::string StoredWaveFile(int index) {
   return file;
 }
 
+void PresentFrame(TForm1& f) {
+  f.gotacky.Width = f.rotor_gauge;
+  f.grychlost.Width = f.speed_gauge;
+  f.gvyska.Width = f.altitude_gauge;
+  f.gpalivo.Width = f.fuel;
+  media::ImageWidget* heads[4] = {&f.hlava1, &f.hlava2, &f.hlava3, &f.hlava4};
+  for (std::size_t i = 0; i < 4; ++i) heads[i]->Visible = f.heads_shown[i];
+  f.spodni_menu.Visible = f.bottom_panel_shown;
+  f.p_zachraneni.Visible = f.rescued_panel_shown;
+  f.p_ohrozeni.Visible = f.endangered_panel_shown;
+  f.zachrana.Caption = std::to_string(f.rescued_label);
+  f.ohrozeni.Caption = std::to_string(f.endangered_label);
+  f.clevel.Caption = std::to_string(f.level_label);
+  f.DXDraw.Cursor = f.cursor;
+  f.DXDraw.Present();
+}
+
 void FollowSounds(TForm1& f) {
   for (const SoundRequest& r : f.sounds.Requests()) {
     media::Wave& w = f.DXWaveList1.Items(r.wave);

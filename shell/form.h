@@ -17,7 +17,6 @@ namespace heli {
 struct TForm1 : GameState {
   // Components in their stored order.
   media::Display DXDraw;
-  Timer Timer1{2, true};
   media::ImageList vrt;
   media::Input DXInput1;
   media::Panel spodni_menu;
@@ -33,7 +32,6 @@ struct TForm1 : GameState {
   media::WaveList DXWaveList1;
   media::ImageList ostrovy;
   media::ImageWidget Image4, Image5;
-  Timer cass{2000, false};
 
   // Closing the window ends the program (the menu's konec, or the platform).
   bool closed = false;
@@ -55,6 +53,9 @@ std::string StoredWaveFile(int index);
 
 // Makes the sound list do what the game asked of it since the last call.
 void FollowSounds(TForm1& f);
+
+// Puts the state's widget values on the widgets and presents the frame.
+void PresentFrame(TForm1& f);
 
 // Loads the stored window: the components with their settings and built-in
 // pictures and recordings, sets up the display (which may throw media::Error),

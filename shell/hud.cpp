@@ -33,8 +33,7 @@ void HelpAndMapKeys(TForm1& g) {
 void UpdateHeadIcons(TForm1& g) {
   if (g.free_seats > 4) g.free_seats = 4;
   const int aboard = 4 - g.free_seats;
-  media::ImageWidget* heads[4] = {&g.hlava1, &g.hlava2, &g.hlava3, &g.hlava4};
-  for (int i = 0; i < 4; ++i) heads[i]->Visible = i < aboard;
+  for (int i = 0; i < 4; ++i) g.heads_shown[static_cast<std::size_t>(i)] = i < aboard;
 }
 
 void TextOverlay(TForm1& g) {

@@ -19,9 +19,9 @@ namespace {
 constexpr int kHiddenCursor = -1;
 
 void ShowPanels(TForm1& g, bool shown) {
-  g.spodni_menu.Visible = shown;
-  g.p_zachraneni.Visible = shown;
-  g.p_ohrozeni.Visible = shown;
+  g.bottom_panel_shown = shown;
+  g.rescued_panel_shown = shown;
+  g.endangered_panel_shown = shown;
 }
 
 // Levels 3, 5, 7 and 9 share the pictures of level 1.
@@ -92,7 +92,7 @@ void ReportSaveFailure() {
 bool BeginGame(TForm1& g, u8 level) {
   const u8 prior_level = g.level;
   const u8 prior_started = g.game_started;
-  g.DXDraw.Cursor = kHiddenCursor;
+  g.cursor = kHiddenCursor;
   g.level = level;
   g.game_started = 1;
   g.in_menu = 0;
@@ -122,7 +122,7 @@ void ReturnToGame(TForm1& g) {
     }
   }
   ShowPanels(g, true);
-  g.DXDraw.Cursor = kHiddenCursor;
+  g.cursor = kHiddenCursor;
   g.in_menu = 0;
   StartLevelSounds(g);
 }
@@ -153,7 +153,7 @@ bool StartLevel(TForm1& g) {
 
   ShowPanels(g, false);
   g.cass.Enabled = false;
-  g.DXDraw.Cursor = kHiddenCursor;
+  g.cursor = kHiddenCursor;
   if (g.level_done != 0) {
     g.level = next;
     // Level 1 is never saved, so completing level 9 leaves the save at 9.
@@ -170,10 +170,10 @@ bool StartLevel(TForm1& g) {
 
 void StartPlay(TForm1& g) {
   g.level_intro = 0;
-  g.spodni_menu.Visible = true;
-  g.p_zachraneni.Visible = true;
+  g.bottom_panel_shown = true;
+  g.rescued_panel_shown = true;
   if (g.level == 2 || g.level == 4) g.cass.Enabled = true;
-  g.p_ohrozeni.Visible = true;
+  g.endangered_panel_shown = true;
   LayoutLevel(g);
 }
 

@@ -15,12 +15,12 @@ void create(TForm1& g) {
   g.level = 1;
   ResetGameState(g);
   g.game_started = 0;
-  g.spodni_menu.Visible = false;
-  g.p_zachraneni.Visible = false;
-  g.p_ohrozeni.Visible = false;
+  g.bottom_panel_shown = false;
+  g.rescued_panel_shown = false;
+  g.endangered_panel_shown = false;
   g.intro_running = 1;
   g.DXDraw.Visible = true;
-  g.DXDraw.Cursor = -1;
+  g.cursor = -1;
   g.Timer1.Enabled = true;
 }
 
@@ -28,7 +28,7 @@ void Timer1Timer(TForm1& g) {
   if (g.intro_running != 0) {
     IntroTick(g);
   } else if (g.in_menu != 0) {
-    g.DXDraw.Cursor = -21;
+    g.cursor = -21;
     MenuTick(g);
   } else if (g.level_intro != 0) {
     LevelIntroTick(g);

@@ -58,7 +58,7 @@ void PlayTick(TForm1& g) {
   if (g.map_shown == 0 && g.help_shown != 0) g.vrt.DrawImage(g.DXDraw.BackSurface(), 28, 135, -5);
   if (g.clock_on != 0) DrawClock(g);
   if (g.crashed != 0) CrashTick(g);
-  g.DXDraw.Present();
+  PresentFrame(g);
 }
 
 }  // namespace heli

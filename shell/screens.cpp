@@ -8,9 +8,9 @@ namespace heli {
 namespace {
 
 void HidePanels(TForm1& g) {
-  g.spodni_menu.Visible = false;
-  g.p_zachraneni.Visible = false;
-  g.p_ohrozeni.Visible = false;
+  g.bottom_panel_shown = false;
+  g.rescued_panel_shown = false;
+  g.endangered_panel_shown = false;
 }
 
 // Where each button's highlight picture lies, from the button's own position.
@@ -71,7 +71,7 @@ void IntroTick(TForm1& g) {
     ResetGameState(g);
     g.game_started = 0;
   }
-  g.DXDraw.Present();
+  PresentFrame(g);
 }
 
 void MenuTick(TForm1& g) {
@@ -104,7 +104,7 @@ void MenuTick(TForm1& g) {
     c.TextOut(20, 565, g.level_error);
   }
   c.ReleaseCanvas();
-  g.DXDraw.Present();
+  PresentFrame(g);
 }
 
 void LevelIntroTick(TForm1& g) {
@@ -113,7 +113,7 @@ void LevelIntroTick(TForm1& g) {
   g.cass.Enabled = false;
   if (g.level >= 1 && g.level <= 9)
     g.poz.DrawImage(g.DXDraw.BackSurface(), kStartPicture[g.level], 0, 0);
-  g.DXDraw.Present();
+  PresentFrame(g);
 }
 
 }  // namespace heli

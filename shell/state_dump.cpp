@@ -242,29 +242,29 @@ std::string DumpState(const TForm1& g, std::int64_t tick) {
 
   j.Key("gauges");
   j.Open('{');
-  Field(j, "gotacky", g.gotacky.Width);
-  Field(j, "grychlost", g.grychlost.Width);
-  Field(j, "gvyska", g.gvyska.Width);
-  Field(j, "gpalivo", g.gpalivo.Width);
+  Field(j, "gotacky", g.rotor_gauge);
+  Field(j, "grychlost", g.speed_gauge);
+  Field(j, "gvyska", g.altitude_gauge);
+  Field(j, "gpalivo", g.fuel);
   j.Close('}');
   j.Key("labels");
   j.Open('{');
   j.Key("clevel");
-  j.String(g.clevel.Caption);
+  j.String(std::to_string(g.level_label));
   j.Key("ohrozeni");
-  j.String(g.ohrozeni.Caption);
+  j.String(std::to_string(g.endangered_label));
   j.Key("zachrana");
-  j.String(g.zachrana.Caption);
+  j.String(std::to_string(g.rescued_label));
   j.Close('}');
   j.Key("visible");
   j.Open('{');
-  const std::pair<const char*, bool> visible[] = {{"spodni_menu", g.spodni_menu.Visible},
-                                                  {"p_zachraneni", g.p_zachraneni.Visible},
-                                                  {"p_ohrozeni", g.p_ohrozeni.Visible},
-                                                  {"hlava1", g.hlava1.Visible},
-                                                  {"hlava2", g.hlava2.Visible},
-                                                  {"hlava3", g.hlava3.Visible},
-                                                  {"hlava4", g.hlava4.Visible}};
+  const std::pair<const char*, bool> visible[] = {{"spodni_menu", g.bottom_panel_shown},
+                                                  {"p_zachraneni", g.rescued_panel_shown},
+                                                  {"p_ohrozeni", g.endangered_panel_shown},
+                                                  {"hlava1", g.heads_shown[0]},
+                                                  {"hlava2", g.heads_shown[1]},
+                                                  {"hlava3", g.heads_shown[2]},
+                                                  {"hlava4", g.heads_shown[3]}};
   for (const auto& [name, v] : visible) {
     j.Key(name);
     j.Bool(v);

@@ -4,12 +4,9 @@
 #include <cstdint>
 #include <optional>
 
-namespace heli {
+#include "game/state.h"
 
-struct Timer {       // TTimer
-  int Interval = 0;  // milliseconds
-  bool Enabled = false;
-};
+namespace heli {
 
 class TickClock {
  public:

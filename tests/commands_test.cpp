@@ -44,13 +44,13 @@ TEST(Escape, OnTheLevelStartScreenStartsPlayWithTheClockOfTimedLevels) {
     g->level = static_cast<heli::u8>(level);
     g->level_intro = 1;
     Ticks(*g, 1);
-    ASSERT_FALSE(g->spodni_menu.Visible);
+    ASSERT_FALSE(g->bottom_panel_shown);
     heli::down(*g, heli::VK_ESCAPE);
     EXPECT_EQ(g->level_intro, 0);
     EXPECT_EQ(g->in_menu, 0);
-    EXPECT_TRUE(g->spodni_menu.Visible);
-    EXPECT_TRUE(g->p_zachraneni.Visible);
-    EXPECT_TRUE(g->p_ohrozeni.Visible);
+    EXPECT_TRUE(g->bottom_panel_shown);
+    EXPECT_TRUE(g->rescued_panel_shown);
+    EXPECT_TRUE(g->endangered_panel_shown);
     EXPECT_EQ(g->cass.Enabled, level == 2 || level == 4) << "level " << level;
   }
 }
@@ -75,7 +75,7 @@ TEST(Click, DoesNothingOutsideTheMenu) {
     EXPECT_FALSE(g->closed);
     EXPECT_EQ(g->level_intro, 0);
     EXPECT_EQ(g->game_started, 0);
-    EXPECT_FALSE(g->spodni_menu.Visible);
+    EXPECT_FALSE(g->bottom_panel_shown);
   }
 }
 

@@ -176,22 +176,22 @@ TEST(ComputeScroll, MapPositionMovesAgainstTheWorld) {
 TEST(FlightLimits, HoveringBurnsAFuelUnitEvery101Ticks) {
   auto g = Playing();
   for (int i = 0; i < 100; ++i) heli::UpdateFlightLimits(*g);
-  EXPECT_EQ(g->gpalivo.Width, 150);
+  EXPECT_EQ(g->fuel, 150);
   EXPECT_EQ(g->fuel_tick, 600);
   heli::UpdateFlightLimits(*g);
-  EXPECT_EQ(g->gpalivo.Width, 149);
+  EXPECT_EQ(g->fuel, 149);
   EXPECT_EQ(g->fuel_tick, 0);
 
   // At altitude 6 and below nothing is burnt.
   g->altitude = 6;
   for (int i = 0; i < 1000; ++i) heli::UpdateFlightLimits(*g);
   EXPECT_EQ(g->fuel_tick, 0);
-  EXPECT_EQ(g->gpalivo.Width, 149);
+  EXPECT_EQ(g->fuel, 149);
 }
 
 TEST(FlightLimits, AnEmptyTankStarvesTheRotorUntilTheHelicopterIsLost) {
   auto g = Playing();
-  g->gpalivo.Width = 1;
+  g->fuel = 1;
   g->map_shown = 1;
   for (int i = 1; i <= 20; ++i) {
     heli::UpdateFlightLimits(*g);
@@ -206,7 +206,7 @@ TEST(FlightLimits, AnEmptyTankStarvesTheRotorUntilTheHelicopterIsLost) {
 
   // Holding the rotor key puts the lost step back every tick.
   auto h = Playing();
-  h->gpalivo.Width = 1;
+  h->fuel = 1;
   h->rotor_rpm = 24;
   Hold(*h, kRotorUp);
   for (int i = 0; i < 100; ++i) {
@@ -284,30 +284,30 @@ TEST(FlightLimits, GaugesFollowRotorAltitudeAndSpeed) {
   auto g = Playing();
   g->speed = 3;
   heli::UpdateFlightLimits(*g);
-  EXPECT_EQ(g->gotacky.Width, 150);
-  EXPECT_EQ(g->gvyska.Width, 75);
-  EXPECT_EQ(g->grychlost.Width, 4);  // below 4 the needle rests at 4
+  EXPECT_EQ(g->rotor_gauge, 150);
+  EXPECT_EQ(g->altitude_gauge, 75);
+  EXPECT_EQ(g->speed_gauge, 4);  // below 4 the needle rests at 4
 
   g->speed = 10;
   g->rotor_rpm = 20;
   g->altitude = 40;
   heli::UpdateFlightLimits(*g);
-  EXPECT_EQ(g->gotacky.Width, 120);
-  EXPECT_EQ(g->gvyska.Width, 120);
-  EXPECT_EQ(g->grychlost.Width, 60);
+  EXPECT_EQ(g->rotor_gauge, 120);
+  EXPECT_EQ(g->altitude_gauge, 120);
+  EXPECT_EQ(g->speed_gauge, 60);
 
   g->speed = -2;  // a vortex can push the speed below 0
   heli::UpdateFlightLimits(*g);
-  EXPECT_EQ(g->grychlost.Width, 4);
+  EXPECT_EQ(g->speed_gauge, 4);
 
   // A raised rotor limit overfills the gauge: it is cut back to full.
   g->rotor_rpm_max = 30;
   g->rotor_rpm = 30;
   heli::UpdateFlightLimits(*g);
-  EXPECT_EQ(g->gotacky.Width, 150);
+  EXPECT_EQ(g->rotor_gauge, 150);
   g->rotor_rpm = 26;
   heli::UpdateFlightLimits(*g);
-  EXPECT_EQ(g->gotacky.Width, 156);
+  EXPECT_EQ(g->rotor_gauge, 156);
 }
 
 TEST(FlightLimits, TheMapEdgesAreStillInside) {

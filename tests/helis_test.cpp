@@ -133,15 +133,15 @@ TEST_F(HelisTest, FlyingCloseCostsFuelOnlyInTheAir) {
   g->map_x = -0.9f;
   g->altitude = 3;
   Ticks(10);
-  EXPECT_EQ(g->gpalivo.Width, 150);
+  EXPECT_EQ(g->fuel, 150);
   g->altitude = 4;
   Ticks(10);
-  EXPECT_EQ(g->gpalivo.Width, 130);  // one unit per helicopter per tick
+  EXPECT_EQ(g->fuel, 130);  // one unit per helicopter per tick
 
   g->helis.At(1).mx = 5;
   g->helis.At(2).mx = -5;
   Ticks(10);
-  EXPECT_EQ(g->gpalivo.Width, 130);
+  EXPECT_EQ(g->fuel, 130);
 }
 
 TEST_F(HelisTest, EngineVolumeIsDecidedByTheLastHelicopter) {

@@ -108,12 +108,12 @@ TEST(TextOverlay, HelpHintIsWrittenInYellowOverBlack) {
 
 TEST(HeadIcons, ShowOneIconPerPersonAboard) {
   auto g = NewGame();
-  const media::ImageWidget* heads[4] = {&g->hlava1, &g->hlava2, &g->hlava3, &g->hlava4};
   for (int seats : {0, 3, 2, 4, 1, 9}) {
     g->free_seats = static_cast<heli::u8>(seats);
     heli::UpdateHeadIcons(*g);
     const int aboard = 4 - std::min(seats, 4);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(heads[i]->Visible, i < aboard) << seats << " " << i;
+    for (std::size_t i = 0; i < 4; ++i)
+      EXPECT_EQ(g->heads_shown[i], static_cast<int>(i) < aboard) << seats << " " << i;
   }
   EXPECT_EQ(g->free_seats, 4);  // more than four free seats is cut back
 }

@@ -103,33 +103,33 @@ TEST_F(LandingTest, RefuellingNeedsAllFourConditionsAndStopsAtFull) {
     g->altitude = 5;
     g->rotor_rpm = 4;
     g->heading = 128;
-    g->gpalivo.Width = 140;
+    g->fuel = 140;
     g->fuel_tick = 0;
   };
   standing();
   Pads(5);
-  EXPECT_EQ(g->gpalivo.Width, 140);
+  EXPECT_EQ(g->fuel, 140);
   Pads();
-  EXPECT_EQ(g->gpalivo.Width, 141);  // one unit every sixth tick
+  EXPECT_EQ(g->fuel, 141);  // one unit every sixth tick
   EXPECT_EQ(g->fuel_tick, 0);
   Pads(54);
-  EXPECT_EQ(g->gpalivo.Width, 150);
+  EXPECT_EQ(g->fuel, 150);
   Pads(60);
-  EXPECT_EQ(g->gpalivo.Width, 150);
+  EXPECT_EQ(g->fuel, 150);
   EXPECT_EQ(g->fuel_tick, 0);
 
   standing();
   g->altitude = 6;
   Pads(60);
-  EXPECT_EQ(g->gpalivo.Width, 140);
+  EXPECT_EQ(g->fuel, 140);
   standing();
   g->rotor_rpm = 5;
   Pads(60);
-  EXPECT_EQ(g->gpalivo.Width, 140);
+  EXPECT_EQ(g->fuel, 140);
   standing();
   g->heading = 119;  // not correctly landed
   Pads(60);
-  EXPECT_EQ(g->gpalivo.Width, 140);
+  EXPECT_EQ(g->fuel, 140);
   EXPECT_EQ(g->fuel_tick, 0);
 }
 
@@ -223,8 +223,8 @@ TEST_F(HazardTest, BoatShootsAtAHelicopterHangingOverIt) {
   }
   const int shots = g->sounds.Setting(heli::kVystrel).starts;
   EXPECT_GT(shots, 0);
-  EXPECT_GT(hits, shots);                    // near misses also count as hits
-  EXPECT_EQ(g->gpalivo.Width, 150 - shots);  // each shot costs one unit of fuel
+  EXPECT_GT(hits, shots);           // near misses also count as hits
+  EXPECT_EQ(g->fuel, 150 - shots);  // each shot costs one unit of fuel
   EXPECT_EQ(g->sounds.Setting(heli::kVystrel).volume, -1500);
   EXPECT_EQ(g->speed % 3, 0);
   EXPECT_GT(g->speed, 0);

@@ -130,7 +130,7 @@ TEST(Layout, EveryLevelsCountsClockAndFixedObjects) {
     g->crashed = 1;
     g->map_shown = 1;
     g->free_seats = 1;
-    g->hlava2.Visible = true;
+    g->heads_shown[1] = true;
     g->scroll_dx = 5;
     g->rescued = 3;
     g->level = static_cast<u8>(level);
@@ -143,10 +143,10 @@ TEST(Layout, EveryLevelsCountsClockAndFixedObjects) {
     EXPECT_EQ(g->object_count, e.objects) << what;
     EXPECT_EQ(g->people_count, e.people) << what;
     EXPECT_EQ(g->endangered, e.endangered) << what;
-    EXPECT_EQ(g->ohrozeni.Caption, std::to_string(e.endangered)) << what;
+    EXPECT_EQ(g->endangered_label, e.endangered) << what;
     EXPECT_EQ(g->rescued, 0) << what;
-    EXPECT_EQ(g->zachrana.Caption, "0") << what;
-    EXPECT_EQ(g->clevel.Caption, std::to_string(level)) << what;
+    EXPECT_EQ(g->rescued_label, 0) << what;
+    EXPECT_EQ(g->level_label, level) << what;
 
     EXPECT_EQ(g->clock_on, e.clock_on) << what;
     if (e.timed) {
@@ -168,7 +168,7 @@ TEST(Layout, EveryLevelsCountsClockAndFixedObjects) {
     EXPECT_EQ(g->map_shown, 0) << what;
     EXPECT_EQ(g->crashed, 0) << what;
     EXPECT_EQ(g->free_seats, 4) << what;
-    EXPECT_FALSE(g->hlava1.Visible || g->hlava2.Visible || g->hlava3.Visible || g->hlava4.Visible)
+    EXPECT_FALSE(g->heads_shown[0] || g->heads_shown[1] || g->heads_shown[2] || g->heads_shown[3])
         << what;
 
     ExpectAt(g->objects.At(1), e.fuel_pad, what + " fuel pad");
@@ -507,7 +507,7 @@ TEST(Layout, ALevelOutsideOneToNineOnlySetsTheLabel) {
     g->endangered = 7;
     g->heli_screen_x = 0;
     heli::LayoutLevel(*g);
-    EXPECT_EQ(g->clevel.Caption, std::to_string(level));
+    EXPECT_EQ(g->level_label, level);
     EXPECT_EQ(g->tile_count, 3);
     EXPECT_EQ(g->endangered, 7);
     EXPECT_EQ(g->heli_screen_x, 0);

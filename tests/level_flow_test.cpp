@@ -65,14 +65,14 @@ TEST(LevelStart, HeadlessRunFromTheIntroToPlayByEvents) {
   EXPECT_EQ(g->game_started, 1);
   EXPECT_EQ(g->lev_file, 1);
   EXPECT_EQ(g->menu_item, 20);
-  EXPECT_EQ(g->DXDraw.Cursor, -1);
+  EXPECT_EQ(g->cursor, -1);
   EXPECT_EQ(g->sounds.Setting(heli::kHMenu).stops, 1);  // the game's sounds replace the menu music
   ExpectStarts(*g, heli::kHudbaHra, 1);
   Ticks(*g, 5);  // the start screen waits
   EXPECT_EQ(g->level_intro, 1);
   EXPECT_EQ(g->blink_tick, 0);
   heli::down(*g, heli::VK_ESCAPE);
-  EXPECT_TRUE(g->spodni_menu.Visible);
+  EXPECT_TRUE(g->bottom_panel_shown);
   Ticks(*g, 3);
   EXPECT_EQ(g->blink_tick, 3);  // play ticks ran
   EXPECT_EQ(g->in_menu, 0);
@@ -90,7 +90,7 @@ TEST(LevelStart, ReturnBeforeAnyGameStartsLevel1ThroughItsStartScreen) {
   EXPECT_EQ(g->level_intro, 1);
   EXPECT_EQ(g->in_menu, 0);
   Ticks(*g, 1);
-  EXPECT_FALSE(g->spodni_menu.Visible);  // the start screen hides what navrat showed
+  EXPECT_FALSE(g->bottom_panel_shown);  // the start screen hides what navrat showed
 }
 
 TEST(LevelStart, CompletingALevelSavesTheLevelReached) {
@@ -169,7 +169,7 @@ TEST(LevelStart, StartAtLevelGoesStraightIntoPlayWithoutTheSaveFile) {
   EXPECT_EQ(g->level, 4);
   EXPECT_EQ(g->game_started, 1);
   EXPECT_TRUE(g->cass.Enabled);
-  EXPECT_TRUE(g->spodni_menu.Visible);
+  EXPECT_TRUE(g->bottom_panel_shown);
   Ticks(*g, 2);
   EXPECT_EQ(g->blink_tick, 2);
   EXPECT_FALSE(std::filesystem::exists(heli::kSaveFileName));
@@ -196,7 +196,7 @@ TEST(LevelFileMissing, NewGameStaysInTheMenuAndSaysWhichFile) {
   EXPECT_EQ(g->sounds.Setting(heli::kHMenu).stops, 0);  // the menu music plays on
   ExpectStarts(*g, heli::kHudbaHra, 0);
   Ticks(*g, 1);
-  EXPECT_EQ(g->DXDraw.Cursor, -21);
+  EXPECT_EQ(g->cursor, -21);
   EXPECT_GT(RedPixels(*g, 0, 558, 800, 600), 50);  // the message, in red
   EXPECT_FALSE(std::filesystem::exists(heli::kSaveFileName));
 }
@@ -232,7 +232,7 @@ TEST(LevelFileMissing, APausedGameOutlivesAFailedNewGame) {
   EXPECT_EQ(g->in_menu, 0);
   EXPECT_EQ(g->level_intro, 0);
   EXPECT_EQ(g->altitude, 40);
-  EXPECT_TRUE(g->spodni_menu.Visible);
+  EXPECT_TRUE(g->bottom_panel_shown);
 }
 
 TEST(LevelFileMissing, AFolderInPlaceOfTheFileIsRefusedToo) {
@@ -245,7 +245,7 @@ TEST(LevelFileMissing, AFolderInPlaceOfTheFileIsRefusedToo) {
   EXPECT_EQ(g->level_error, "Cannot open file data/lev1.lta");
   EXPECT_EQ(g->game_started, 0);
   EXPECT_EQ(g->in_menu, 1);
-  EXPECT_FALSE(g->spodni_menu.Visible);
+  EXPECT_FALSE(g->bottom_panel_shown);
 }
 
 TEST(LevelFileMissing, SavedGameKeepsTheMenuTheLevelAndTheFile) {
@@ -302,7 +302,7 @@ TEST(Crash, Runs149StepsAndEndsInTheMenuOnTheSameLevel) {
   EXPECT_EQ(g->altitude, 25);  // the state is reset for the same level
   EXPECT_EQ(g->sounds.Setting(heli::kHudbaHra).stops, 1);
   Ticks(*g, 1);
-  EXPECT_EQ(g->DXDraw.Cursor, -21);
+  EXPECT_EQ(g->cursor, -21);
 }
 
 TEST(Crash, ACancelledCrashContinuesLaterFromItsStep) {
@@ -331,8 +331,8 @@ TEST(Crash, EscapeOpensTheMenuAndReturnContinuesTheSequence) {
   Choose(*g, 23);
   EXPECT_EQ(g->in_menu, 0);
   EXPECT_EQ(g->level_intro, 0);  // no start screen: the game resumes
-  EXPECT_TRUE(g->spodni_menu.Visible);
-  EXPECT_EQ(g->DXDraw.Cursor, -1);
+  EXPECT_TRUE(g->bottom_panel_shown);
+  EXPECT_EQ(g->cursor, -1);
   Ticks(*g, 1);
   EXPECT_EQ(g->crash_tick, 32);
   EXPECT_EQ(g->crashed, 1);

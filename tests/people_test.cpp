@@ -258,8 +258,8 @@ TEST_F(UnloadTest, FourAboardTakeFourTripsOneDeliveryEach) {
   EXPECT_EQ(g->unloading, 0);  // ends with the fourth
   EXPECT_EQ(g->endangered, 6);
   EXPECT_EQ(g->rescued, 4);
-  EXPECT_EQ(g->ohrozeni.Caption, "6");
-  EXPECT_EQ(g->zachrana.Caption, "4");
+  EXPECT_EQ(g->endangered_label, 6);
+  EXPECT_EQ(g->rescued_label, 4);
   EXPECT_EQ(g->sounds.Setting(heli::kKroky).volume, -7000);
   EXPECT_EQ(g->sounds.Setting(heli::kFanfara).starts, 1);  // the fanfare once per visit
 
@@ -280,8 +280,8 @@ TEST_F(UnloadTest, NoDeliveryWhileTheRotorIsNotIdle) {
   Unload(400);
   EXPECT_EQ(g->rescued, 1);
   EXPECT_EQ(g->free_seats, 4);
-  EXPECT_EQ(g->ohrozeni.Caption, "9");
-  EXPECT_EQ(g->zachrana.Caption, "1");
+  EXPECT_EQ(g->endangered_label, 9);
+  EXPECT_EQ(g->rescued_label, 1);
 }
 
 }  // namespace

@@ -69,7 +69,7 @@ TEST(Intro, EndsAfterTick750WithTheMenuMusic) {
   EXPECT_EQ(g->intro_tick, 751);
   Ticks(*g, 1);  // the menu from now on
   EXPECT_EQ(g->intro_tick, 751);
-  EXPECT_EQ(g->DXDraw.Cursor, -21);
+  EXPECT_EQ(g->cursor, -21);
 }
 
 TEST(Intro, TextsAppearOnBlackInRed) {
@@ -99,7 +99,7 @@ TEST(Intro, EscapeSkipsItAndStopsDrama) {
   ExpectStarts(*g, heli::kHMenu, 1);
   Ticks(*g, 1);
   EXPECT_EQ(g->intro_tick, 200);  // never shown again
-  EXPECT_EQ(g->DXDraw.Cursor, -21);
+  EXPECT_EQ(g->cursor, -21);
 }
 
 // A game in the menu, the intro skipped.
@@ -159,11 +159,11 @@ TEST(Menu, UpAndDownStepAndWrapOnABorder) {
 
 TEST(Menu, HidesThePanelsAndClicksOutsideTheBandsDoNothing) {
   auto g = InMenu();
-  g->spodni_menu.Visible = g->p_zachraneni.Visible = g->p_ohrozeni.Visible = true;
+  g->bottom_panel_shown = g->rescued_panel_shown = g->endangered_panel_shown = true;
   Ticks(*g, 1);  // mouse_y is still 0
-  EXPECT_FALSE(g->spodni_menu.Visible);
-  EXPECT_FALSE(g->p_zachraneni.Visible);
-  EXPECT_FALSE(g->p_ohrozeni.Visible);
+  EXPECT_FALSE(g->bottom_panel_shown);
+  EXPECT_FALSE(g->rescued_panel_shown);
+  EXPECT_FALSE(g->endangered_panel_shown);
   EXPECT_EQ(g->menu_item, 0);
   heli::klik(*g);
   EXPECT_EQ(g->in_menu, 1);
@@ -189,13 +189,13 @@ TEST(LevelStartScreen, HidesThePanelsAndStopsTheClock) {
   g->level_intro = 1;
   g->level = 2;
   g->cass.Enabled = true;
-  g->spodni_menu.Visible = g->p_ohrozeni.Visible = true;
+  g->bottom_panel_shown = g->endangered_panel_shown = true;
   const long long presents = g->DXDraw.PresentCount();
   g->blink_tick = 3;
   Ticks(*g, 3);
   EXPECT_FALSE(g->cass.Enabled);
-  EXPECT_FALSE(g->spodni_menu.Visible);
-  EXPECT_FALSE(g->p_ohrozeni.Visible);
+  EXPECT_FALSE(g->bottom_panel_shown);
+  EXPECT_FALSE(g->endangered_panel_shown);
   EXPECT_EQ(g->DXDraw.PresentCount(), presents + 3);
   EXPECT_EQ(g->blink_tick, 3);  // no play tick ran
   heli::down(*g, 'M');          // only Escape leaves it

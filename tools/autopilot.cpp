@@ -189,7 +189,7 @@ class Pilot {
 
   void Hold(int key) { c_.held.insert(key); }
 
-  int Fuel() const { return g_.gpalivo.Width; }
+  int Fuel() const { return g_.fuel; }
 
   // How far the people and the boat drift down the screen per tick (level 6).
   int Drift() const { return g_.level == 6 ? 3 : 0; }
@@ -727,21 +727,21 @@ int main(int argc, char** argv) {
     }
     if (g.crashed) {
       std::fprintf(stderr, "tick %lld: lost (altitude %d, fuel %d, map %.1f %.1f)\n",
-                   static_cast<long long>(session.tick()), g.altitude, g.gpalivo.Width,
+                   static_cast<long long>(session.tick()), g.altitude, g.fuel,
                    static_cast<double>(g.map_x), static_cast<double>(g.map_y));
       return 1;
     }
     if (g.rescued != rescued) {
       rescued = g.rescued;
       std::fprintf(stderr, "tick %lld: %d rescued, fuel %d\n",
-                   static_cast<long long>(session.tick()), rescued, g.gpalivo.Width);
+                   static_cast<long long>(session.tick()), rescued, g.fuel);
     }
-    if (g.gpalivo.Width > fuel + 20 || (g.gpalivo.Width == 150 && fuel < 150)) {
+    if (g.fuel > fuel + 20 || (g.fuel == 150 && fuel < 150)) {
       std::fprintf(stderr, "tick %lld: refuelled to %d\n", static_cast<long long>(session.tick()),
-                   g.gpalivo.Width);
-      fuel = g.gpalivo.Width;
+                   g.fuel);
+      fuel = g.fuel;
     }
-    if (g.gpalivo.Width < fuel) fuel = g.gpalivo.Width;
+    if (g.fuel < fuel) fuel = g.fuel;
     // A stop at the depot: standing on its pad while the tank fills.
     const bool filling = playing && g.objects.At(1).landed_ok == 1 && g.altitude < 6;
     if (filling && !refuelling) ++refuels;

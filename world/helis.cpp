@@ -146,7 +146,7 @@ void HelisTick(TForm1& g) {
     const i32 a = Trunc(g.map_x), b = Trunc(g.map_y);
     const i32 hx = Trunc(h.mx), ky = Trunc(h.my);
     // Flying close to another helicopter costs fuel, but not on the ground.
-    if (std::abs(a - hx) < 5 && std::abs(b - ky) < 5 && g.altitude > 3) --g.gpalivo.Width;
+    if (std::abs(a - hx) < 5 && std::abs(b - ky) < 5 && g.altitude > 3) --g.fuel;
 
     h.dice = static_cast<u32>(g.random(5000));
     h.x += g.scroll_dx;

@@ -118,14 +118,14 @@ void DeadPerson(TForm1& g, Person& p, int sx, int sy) {
 void DeliverOne(TForm1& g) {
   ++g.free_seats;
   --g.endangered;
-  g.ohrozeni.Caption = std::to_string(g.endangered);
+  g.endangered_label = g.endangered;
   if (g.free_seats == 4) {
     g.unloading = 0;
     g.wave14_volume = -7000;
     g.sounds.SetVolume(kKroky, g.wave14_volume);
   }
   ++g.rescued;
-  g.zachrana.Caption = std::to_string(g.rescued);
+  g.rescued_label = g.rescued;
 }
 
 // The stretcher's picture for a value of the trip timer: 8 and 9 walk out empty,
