@@ -33,6 +33,9 @@ struct TForm1 : GameState {
   media::ImageList ostrovy;
   media::ImageWidget Image4, Image5;
 
+  // The one clock that drives the timers (see shell/step.h).
+  TickClock clock{60};
+
   // Closing the window ends the program (the menu's konec, or the platform).
   bool closed = false;
   // Why the last level start failed (a level picture file that could not be

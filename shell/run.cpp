@@ -21,6 +21,7 @@
 #include "shell/level_flow.h"
 #include "shell/main_window.h"
 #include "shell/state_dump.h"
+#include "shell/step.h"
 #include "shell/timers.h"
 
 namespace heli {
@@ -296,7 +297,8 @@ int RunProgram(const Options& given) {
   std::unique_ptr<Recorder> recorder;
   if (!options.record.empty()) recorder = std::make_unique<Recorder>(rate, g.session_seed);
 
-  TickClock clock(rate);
+  g.clock = TickClock(rate);
+  TickClock& clock = g.clock;
   EventQueue queue;
   media::Window* window = g.DXDraw.window();
   const double period = 1.0 / clock.Rate();
@@ -325,32 +327,23 @@ int RunProgram(const Options& given) {
       if (queue.closed) break;
       if (options.tick_stats) tick_starts.push_back(media::WallSeconds());
     }
-    while (auto due = clock.CassDue(step)) {
-      g.clock_ms = clock.MillisecondsAt(*due);
-      cassTimer(g);
-      clock.CassFired(g.cass);
-    }
-    g.clock_ms = clock.MillisecondsAt(step);
-    if (player) {
-      if (!player->Deliver(g, tick, recorder.get())) break;
-      queue.events.clear();  // the demo plays alone; the window only shows it
-      if (recorder) recorder->BeforeTick(tick);
-    } else {
-      for (const WindowEvent& e : queue.events) {
-        if (recorder) recorder->Event(tick, e);
-        Deliver(g, e);
-      }
-      queue.events.clear();
-      if (recorder) recorder->BeforeTick(tick);
-    }
-    clock.TrackCass(g.cass, step);
-    if (g.closed) break;
-
     const double before = timing ? media::WallSeconds() : 0;
-    Timer1Timer(g);
+    const bool ticked = Step(g, [&] {
+                          if (player) {
+                            if (!player->Deliver(g, tick, recorder.get())) return false;
+                            queue.events.clear();  // the demo plays alone; the window only shows it
+                          } else {
+                            for (const WindowEvent& e : queue.events) {
+                              if (recorder) recorder->Event(tick, e);
+                              Deliver(g, e);
+                            }
+                            queue.events.clear();
+                          }
+                          if (recorder) recorder->BeforeTick(tick);
+                          return true;
+                        }).ticked;
+    if (!ticked) break;
     if (timing) tick_us.push_back(static_cast<std::int64_t>((media::WallSeconds() - before) * 1e6));
-    clock.TickDone(g.Timer1.Interval);
-    clock.TrackCass(g.cass, step);
 
     if (dump && tick % options.dump_every == 0) *dump << DumpState(g, tick) << '\n';
     for (const auto& [at, file] : options.screenshots_at)

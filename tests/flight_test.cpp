@@ -4,6 +4,7 @@
 
 #include "levels/layout.h"
 #include "shell/main_window.h"
+#include "shell/step.h"
 #include "tests/test_game.h"
 
 namespace {
@@ -358,12 +359,12 @@ TEST(PlayTickFlight, TheScrollOfOneTickMovesTheWorldOnTheNext) {
   const int tile_y = g->tiles.At(1).y;
   const int pad_y = g->objects.At(1).y;
   Hold(*g, kFaster);
-  heli::Timer1Timer(*g);
+  heli::Step(*g);
   EXPECT_EQ(g->speed, 1);
   EXPECT_EQ(g->scroll_dy, 1);  // heading 128: flying down the screen
   EXPECT_EQ(g->tiles.At(1).y, tile_y);
   EXPECT_FLOAT_EQ(g->map_y, 0.01f);
-  heli::Timer1Timer(*g);
+  heli::Step(*g);
   EXPECT_EQ(g->tiles.At(1).y, tile_y - 1);
   EXPECT_EQ(g->objects.At(1).y, pad_y - 1);
   EXPECT_EQ(g->speed, 2);
@@ -382,7 +383,7 @@ TEST(PlayTickFlight, AVortexTurnAndThePlayersTurnAddUp) {
     g->RandSeed = seed;
     if (d >= 101 && d <= 200) break;
   }
-  heli::Timer1Timer(*g);
+  heli::Step(*g);
   EXPECT_EQ(g->heading, 128 + 3 * 3 + 2);
   EXPECT_EQ(g->altitude, 25);
   EXPECT_EQ(g->vortex_warning, 1);

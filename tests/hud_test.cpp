@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "shell/main_window.h"
+#include "shell/step.h"
 #include "test_game.h"
 
 namespace {
@@ -21,7 +22,7 @@ TEST(HelpAndMapKeys, HeldF1TogglesEveryTenTicksAndClosesTheMap) {
   g->DXInput1.KeyDown(kF1);
   std::vector<int> shown;
   for (int tick = 0; tick < 25; ++tick) {
-    heli::Timer1Timer(*g);
+    heli::Step(*g);
     shown.push_back(g->help_shown);
   }
   // On at the first tick, off at the 11th, on again at the 21st.
@@ -35,11 +36,11 @@ TEST(HelpAndMapKeys, HeldF1TogglesEveryTenTicksAndClosesTheMap) {
 
   // F1 closes the map even while the lock still runs.
   g->DXInput1.KeyUp(kF1);
-  heli::Timer1Timer(*g);
+  heli::Step(*g);
   g->map_shown = 1;
   g->key_lock = 5;
   g->DXInput1.KeyDown(kF1);
-  heli::Timer1Timer(*g);
+  heli::Step(*g);
   EXPECT_EQ(g->map_shown, 0);
 }
 
@@ -47,19 +48,19 @@ TEST(HelpAndMapKeys, MapAndHelpShareOneLock) {
   auto g = NewGame();
   EnterPlay(*g);
   g->DXInput1.KeyDown(kF1);
-  heli::Timer1Timer(*g);
+  heli::Step(*g);
   g->DXInput1.KeyUp(kF1);
   EXPECT_EQ(g->help_shown, 1);
   g->DXInput1.KeyDown(kM);
   for (int i = 0; i < 9; ++i) {
-    heli::Timer1Timer(*g);
+    heli::Step(*g);
     EXPECT_EQ(g->map_shown, 0) << "tick " << i;
   }
-  heli::Timer1Timer(*g);  // the lock has run out
+  heli::Step(*g);  // the lock has run out
   EXPECT_EQ(g->map_shown, 1);
   EXPECT_EQ(g->key_lock, 9);
   EXPECT_EQ(g->Timer1.Interval, 2);  // the map view's slower interval starts with the next tick
-  heli::Timer1Timer(*g);
+  heli::Step(*g);
   EXPECT_EQ(g->Timer1.Interval, 25);
 }
 

@@ -7,6 +7,7 @@
 #include "game/reset.h"
 #include "levels/layout.h"
 #include "shell/main_window.h"
+#include "shell/step.h"
 #include "shell/timers.h"
 #include "test_game.h"
 
@@ -225,8 +226,8 @@ TEST(MapView, TheWorldMovesOnUnderTheMap) {
     if (tick == 90)
       for (TForm1* g : {flight.get(), mapped.get()}) g->DXInput1.KeyUp(kRight);
     if (tick == 160) mapped->map_shown = 0;
-    heli::Timer1Timer(*flight);
-    heli::Timer1Timer(*mapped);
+    heli::Step(*flight);
+    heli::Step(*mapped);
     ASSERT_EQ(flight->crashed, 0);
     ASSERT_EQ(mapped->crashed, 0);
   }
@@ -255,11 +256,11 @@ TEST(MapView, NobodyIsHoistedOrUnloadedWhileTheMapIsShown) {
   p.y = -5;  // in the hoist box
   g->chair_out = 1;
   g->map_shown = 1;
-  heli::Timer1Timer(*g);
+  heli::Step(*g);
   EXPECT_EQ(p.aboard, 0);
   EXPECT_EQ(g->free_seats, 4);
   g->map_shown = 0;
-  heli::Timer1Timer(*g);
+  heli::Step(*g);
   EXPECT_EQ(p.aboard, 1);  // the same place hoists in the flight view
   EXPECT_EQ(g->free_seats, 3);
 
@@ -278,14 +279,14 @@ TEST(MapView, NobodyIsHoistedOrUnloadedWhileTheMapIsShown) {
   b->unload_timer = 20;
   b->unload_tick = 2;
   b->map_shown = 1;
-  for (int i = 0; i < 5; ++i) heli::Timer1Timer(*b);
+  for (int i = 0; i < 5; ++i) heli::Step(*b);
   EXPECT_EQ(b->crashed, 0);
   EXPECT_EQ(b->objects.At(3).landed_ok, 1);
   EXPECT_EQ(b->endangered, 16);
   EXPECT_EQ(b->free_seats, 3);
   EXPECT_EQ(b->unload_timer, 20);  // the stretcher stands still
   b->map_shown = 0;
-  heli::Timer1Timer(*b);
+  heli::Step(*b);
   EXPECT_EQ(b->endangered, 15);
   EXPECT_EQ(b->free_seats, 4);
 }
@@ -294,12 +295,10 @@ TEST(MapView, NobodyIsHoistedOrUnloadedWhileTheMapIsShown) {
 // within the key lock, and the flight view is back to every step.
 TEST(MapView, TheMapTicksEvery25MsUntilTheHelpKeyClosesIt) {
   auto g = LevelGame(1);
-  heli::TickClock clock(60);
   std::vector<std::int64_t> steps;
   auto tick = [&] {
-    steps.push_back(clock.NextTickStep());
-    heli::Timer1Timer(*g);
-    clock.TickDone(g->Timer1.Interval);
+    steps.push_back(g->clock.NextTickStep());
+    heli::Step(*g);
   };
   g->DXInput1.KeyDown(kM);
   tick();

@@ -5,11 +5,12 @@
 #include "media/surface.h"
 #include "shell/form.h"
 #include "shell/main_window.h"
+#include "shell/step.h"
 
 namespace heli::testing {
 
 inline void Ticks(TForm1& g, int n) {
-  for (int i = 0; i < n; ++i) Timer1Timer(g);
+  for (int i = 0; i < n; ++i) Step(g);
 }
 
 // Reddish pixels of the last presented frame in [x0, x1) x [y0, y1).

@@ -32,6 +32,7 @@
 #include "shell/form.h"
 #include "shell/level_flow.h"
 #include "shell/main_window.h"
+#include "shell/step.h"
 #include "shell/timers.h"
 
 namespace {
@@ -596,39 +597,32 @@ class Session {
   std::int64_t tick() const { return tick_; }
 
   void Step(const Controls& c) {
-    const std::int64_t step = clock_.NextTickStep();
-    while (auto due = clock_.CassDue(step)) {
-      g_->clock_ms = clock_.MillisecondsAt(*due);
-      heli::cassTimer(*g_);
-      clock_.CassFired(g_->cass);
-    }
-    g_->clock_ms = clock_.MillisecondsAt(step);
-    // The same events, in the same order, as a demo line would deliver them.
-    if (c.held != held_) {
-      demo_.events.push_back({tick_, heli::DemoEvent::Kind::Hold, {c.held.begin(), c.held.end()}});
-      for (int k : held_)
-        if (!c.held.count(k)) g_->DXInput1.KeyUp(k);
-      for (int k : c.held)
-        if (!held_.count(k)) g_->DXInput1.KeyDown(k);
-      held_ = c.held;
-    }
-    for (int k : c.presses) {
-      demo_.events.push_back({tick_, heli::DemoEvent::Kind::Press, {k}});
-      heli::down(*g_, static_cast<std::uint16_t>(k));
-    }
-    if (c.mouse) {
-      demo_.events.push_back(
-          {tick_, heli::DemoEvent::Kind::Mouse, {}, c.mouse->first, c.mouse->second});
-      heli::m_move(*g_, c.mouse->first, c.mouse->second);
-    }
-    if (c.click) {
-      demo_.events.push_back({tick_, heli::DemoEvent::Kind::Click, {}});
-      heli::klik(*g_);
-    }
-    clock_.TrackCass(g_->cass, step);
-    heli::Timer1Timer(*g_);
-    clock_.TickDone(g_->Timer1.Interval);
-    clock_.TrackCass(g_->cass, step);
+    heli::Step(*g_, [&] {
+      // The same events, in the same order, as a demo line would deliver them.
+      if (c.held != held_) {
+        demo_.events.push_back(
+            {tick_, heli::DemoEvent::Kind::Hold, {c.held.begin(), c.held.end()}});
+        for (int k : held_)
+          if (!c.held.count(k)) g_->DXInput1.KeyUp(k);
+        for (int k : c.held)
+          if (!held_.count(k)) g_->DXInput1.KeyDown(k);
+        held_ = c.held;
+      }
+      for (int k : c.presses) {
+        demo_.events.push_back({tick_, heli::DemoEvent::Kind::Press, {k}});
+        heli::down(*g_, static_cast<std::uint16_t>(k));
+      }
+      if (c.mouse) {
+        demo_.events.push_back(
+            {tick_, heli::DemoEvent::Kind::Mouse, {}, c.mouse->first, c.mouse->second});
+        heli::m_move(*g_, c.mouse->first, c.mouse->second);
+      }
+      if (c.click) {
+        demo_.events.push_back({tick_, heli::DemoEvent::Kind::Click, {}});
+        heli::klik(*g_);
+      }
+      return true;
+    });
     ++tick_;
   }
 
@@ -640,7 +634,6 @@ class Session {
 
  private:
   std::unique_ptr<TForm1> g_;
-  heli::TickClock clock_{60};
   heli::Demo demo_;
   std::set<int> held_;
   std::int64_t tick_ = 0;

@@ -42,6 +42,7 @@
 #include "shell/form.h"
 #include "shell/level_flow.h"
 #include "shell/main_window.h"
+#include "shell/step.h"
 #include "shell/timers.h"
 
 namespace fs = std::filesystem;
@@ -271,7 +272,7 @@ int Run(const Options& o) {
   heli::create(g);
 
   Soak soak(g, o.seed);
-  heli::TickClock clock(60);
+  g.clock = heli::TickClock(60);
   std::array<std::int64_t, kScreenCount> screen_ticks{}, screen_entries{};
   std::map<int, std::int64_t> level_starts, level_play_ticks;
   std::int64_t completions = 0, reopened = 0, cass_firings = 0, sample_starts = 0;
@@ -283,31 +284,22 @@ int Run(const Options& o) {
   const auto started = std::chrono::steady_clock::now();
 
   for (std::int64_t tick = 0; tick < o.ticks; ++tick) {
-    const std::int64_t step = clock.NextTickStep();
-    while (auto due = clock.CassDue(step)) {
-      g.clock_ms = clock.MillisecondsAt(*due);
-      heli::cassTimer(g);
-      clock.CassFired(g.cass);
-      ++cass_firings;
-    }
-    g.clock_ms = clock.MillisecondsAt(step);
-    soak.Input(tick);
-    clock.TrackCass(g.cass, step);
-    if (g.closed) {  // cannot happen (the end button is never clicked); go on regardless
-      g.closed = false;
-      ++reopened;
-    }
-
-    const Screen screen = ScreenOf(g);
+    Screen screen = kIntro;
+    const heli::StepResult result = heli::Step(g, [&] {
+      soak.Input(tick);
+      if (g.closed) {  // cannot happen (the end button is never clicked); go on regardless
+        g.closed = false;
+        ++reopened;
+      }
+      screen = ScreenOf(g);
+      return true;
+    });
+    cass_firings += result.cass_firings;
     ++screen_ticks[screen];
     if (screen != last_screen) ++screen_entries[screen];
     last_screen = screen;
     if (screen == kPlay || screen == kMap || screen == kHelp || screen == kCrash)
       ++level_play_ticks[g.level];
-
-    heli::Timer1Timer(g);
-    clock.TickDone(g.Timer1.Interval);
-    clock.TrackCass(g.cass, step);
 
     // The game's own completions: the world's step sets level_done during a play tick.
     if (g.level_done && !level_done_seen) ++completions;

@@ -1,0 +1,29 @@
+#include "shell/step.h"
+
+#include "shell/main_window.h"
+
+namespace heli {
+
+StepResult Step(TForm1& g, const std::function<bool()>& events) {
+  TickClock& clock = g.clock;
+  StepResult result;
+  const std::int64_t step = clock.NextTickStep();
+  while (auto due = clock.CassDue(step)) {
+    g.clock_ms = clock.MillisecondsAt(*due);
+    cassTimer(g);
+    clock.CassFired(g.cass);
+    ++result.cass_firings;
+  }
+  g.clock_ms = clock.MillisecondsAt(step);
+  if (events && !events()) return result;
+  // A timer enabled by an event starts counting from this step.
+  clock.TrackCass(g.cass, step);
+  if (g.closed) return result;
+  Timer1Timer(g);
+  clock.TickDone(g.Timer1.Interval);
+  clock.TrackCass(g.cass, step);
+  result.ticked = true;
+  return result;
+}
+
+}  // namespace heli
