@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "levels/level_tables.h"
 #include "shell/form.h"
 
 namespace heli {
@@ -70,26 +71,26 @@ i32 FadeOut(i32 volume) {
 
 // Levels 2 and 4: the fire around record 5 is heard from afar and throws the
 // helicopter about close by.
-void Fire(TForm1& g, const Box& fire) {
+void Fire(TForm1& g, const LevelParticulars& level, const Box& fire) {
   const u8 r = static_cast<u8>(g.random(550));
-  i32& volume = g.level == 2 ? g.level2_volume : g.level4_volume;
+  i32& volume = g.*level.hazard_volume;
   volume = HeliInside(g, Grown(fire, 500)) ? RampUp(volume, 80, -700) : FadeOut(volume);
-  g.sounds.SetVolume(kOhen, volume);
+  g.sounds.SetVolume(level.hazard_sound, volume);
   if (HeliInside(g, Grown(fire, 20))) {
     if (r < 51) --g.heading;
     if (r >= 101 && r <= 120) g.heading = static_cast<u8>(g.heading + 2);
-    if (r == 100 || r == 105 || r == 110) g.speed += g.level == 2 ? 3 : 2;
+    if (r == 100 || r == 105 || r == 110) g.speed += level.fire_gust;
   }
 }
 
 // Level 6: the boat drifts away south and shoots at a helicopter that hangs
 // over it.
-void Boat(TForm1& g, const Box& boat) {
+void Boat(TForm1& g, const LevelParticulars& level, const Box& boat) {
   const i32 r = g.random(150);
   g.hit_flag = 0;
-  g.level6_volume = HeliInside(g, Grown(boat, 800)) ? RampUp(g.level6_volume, 150, -600)
-                                                    : FadeOut(g.level6_volume);
-  g.sounds.SetVolume(kLodicka, g.level6_volume);
+  i32& volume = g.*level.hazard_volume;
+  volume = HeliInside(g, Grown(boat, 800)) ? RampUp(volume, 150, -600) : FadeOut(volume);
+  g.sounds.SetVolume(level.hazard_sound, volume);
   if (g.objects.At(5).y > 24000 && g.endangered > 0) g.crashed = 1;
   if (HeliInside(g, {boat.left - 20, boat.top - 20, boat.right + 40, boat.bottom + 200})) {
     if (r >= 101 && r <= 120) {
@@ -138,11 +139,12 @@ void PadsTick(TForm1& g) {
 void HazardsTick(TForm1& g) {
   if (g.object_count < 5) return;
   const int count = std::min<int>(g.object_count, g.objects.capacity);
+  const LevelParticulars level = ParticularsOf(g.level);
   for (int n = 5; n <= count; ++n) {
     // The level hazards always concern record 5, but are rolled once per
     // scenery record, so busier levels ramp and throw faster.
-    if (g.level == 2 || g.level == 4) Fire(g, ObjectBox(g, 5));
-    if (g.level == 6) Boat(g, ObjectBox(g, 5));
+    if (level.hazard == LevelParticulars::Hazard::Fire) Fire(g, level, ObjectBox(g, 5));
+    if (level.hazard == LevelParticulars::Hazard::Boat) Boat(g, level, ObjectBox(g, 5));
 
     const WorldObject& o = g.objects.At(n);
     const Box r = ObjectBox(g, n);

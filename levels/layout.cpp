@@ -109,7 +109,7 @@ void Lay(TForm1& g, const LevelTable& t) {
   }
 
   g.tile_count = t.tile_count;
-  if (g.level == 4 || g.level == 8) g.special_count = 0;
+  if (t.particular.clears_special_count) g.special_count = 0;
   g.heli_count = t.heli_count;
   PlaceHelis(g);
   g.vortex_count = t.vortex_count;
@@ -146,7 +146,7 @@ void Lay(TForm1& g, const LevelTable& t) {
   g.heads_shown[2] = false;
   g.heads_shown[3] = false;
   g.free_seats = 4;
-  if (g.level == 2) g.frame_tick = 0;
+  if (t.particular.clears_frame_tick) g.frame_tick = 0;
 }
 
 }  // namespace

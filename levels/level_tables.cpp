@@ -158,7 +158,8 @@ const LevelTable kLevels[9] = {
      {15000, -800},
      kBaseBuildingHigh,
      kLevel1Objects,
-     kFourGroupsOf4},
+     kFourGroupsOf4,
+     {.picture_file = 1}},
     {168,
      kWideGrid,
      3,
@@ -174,7 +175,16 @@ const LevelTable kLevels[9] = {
      {1000, 3500},
      kBaseBuildingLow,
      kLevel2Objects,
-     kLevel2People},
+     kLevel2People,
+     {.picture_file = 2,
+      .hazard = LevelParticulars::Hazard::Fire,
+      .hazard_sound = kOhen,
+      .hazard_volume = &GameState::level2_volume,
+      .fire_gust = 3,
+      .fire_flickers = true,
+      .voices = LevelParticulars::Voices::CoughAndCall,
+      .doom = LevelParticulars::Doom::FleeAndFall,
+      .clears_frame_tick = true}},
     {120,
      kTallGrid,
      2,
@@ -190,7 +200,8 @@ const LevelTable kLevels[9] = {
      {8000, 15000},
      kBaseBuildingHigh,
      kLevel3Objects,
-     kFourGroupsOf4},
+     kFourGroupsOf4,
+     {.picture_file = 1}},
     {60,
      kSparseGrid,
      3,
@@ -206,7 +217,17 @@ const LevelTable kLevels[9] = {
      {-5000, 15000},
      kBaseBuildingLow,
      kLevel4Objects,
-     kLevel4People},
+     kLevel4People,
+     {.picture_file = 4,
+      .hazard = LevelParticulars::Hazard::Fire,
+      .hazard_sound = kOhen,
+      .hazard_volume = &GameState::level4_volume,
+      .fire_gust = 2,
+      .voices = LevelParticulars::Voices::CoughAndCall,
+      .doom = LevelParticulars::Doom::Die,
+      .clock_stop_people = 9,
+      .clock_stop_rescues = 5,
+      .clears_special_count = true}},
     {120,
      kTallGrid,
      2,
@@ -222,7 +243,8 @@ const LevelTable kLevels[9] = {
      {4000, 17000},
      kBaseBuildingHigh,
      kLevel5Objects,
-     kFourGroupsOf4},
+     kFourGroupsOf4,
+     {.picture_file = 1}},
     {60,
      kSparseGrid,
      3,
@@ -238,7 +260,14 @@ const LevelTable kLevels[9] = {
      {10000, 1000},
      kBaseBuildingLow,
      kLevel6Objects,
-     kLevel6People},
+     kLevel6People,
+     {.picture_file = 6,
+      .hazard = LevelParticulars::Hazard::Boat,
+      .hazard_sound = kLodicka,
+      .hazard_volume = &GameState::level6_volume,
+      .drift = 3,
+      .voices = LevelParticulars::Voices::Silent,
+      .small_island_marks = true}},
     {120,
      kTallGrid,
      2,
@@ -254,7 +283,8 @@ const LevelTable kLevels[9] = {
      {8000, 15000},
      kBaseBuildingHigh,
      kLevel7Objects,
-     kFourGroupsOf3},
+     kFourGroupsOf3,
+     {.picture_file = 1}},
     {40,
      kLevel8Grid,
      4,
@@ -270,7 +300,8 @@ const LevelTable kLevels[9] = {
      {13000, 12000},
      kBaseBuildingLow,
      kLevel8Objects,
-     kLevel8People},
+     kLevel8People,
+     {.picture_file = 8, .clears_special_count = true, .map_overlay = 16}},
     {120,
      kTallGrid,
      4,
@@ -286,7 +317,8 @@ const LevelTable kLevels[9] = {
      {-14000, 17000},
      kBaseBuildingHigh,
      kLevel9Objects,
-     kLevel9People},
+     kLevel9People,
+     {.picture_file = 1}},
 };
 
 }  // namespace
@@ -294,6 +326,14 @@ const LevelTable kLevels[9] = {
 const LevelTable* FindLevelTable(int level) {
   if (level < 1 || level > 9) return nullptr;
   return &kLevels[level - 1];
+}
+
+LevelParticulars ParticularsOf(int level) {
+  if (const LevelTable* t = FindLevelTable(level)) return t->particular;
+  LevelParticulars none;
+  none.picture_file = static_cast<u8>(level);
+  none.voices = LevelParticulars::Voices::Silent;
+  return none;
 }
 
 }  // namespace heli

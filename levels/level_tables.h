@@ -37,6 +37,29 @@ struct PeopleGroup {
   i32 y = 0, y_spread = 0;
 };
 
+// What sets a level apart beyond its layout. Every rule that differs from level
+// to level reads it here instead of testing the level's number.
+struct LevelParticulars {
+  u8 picture_file = 1;  // the level picture file "levN.lta" it reads
+  // Record 5 as a hazard: a fire (levels 2 and 4) or a drifting boat that shoots.
+  enum class Hazard : u8 { None, Fire, Boat } hazard = Hazard::None;
+  WaveId hazard_sound = kWaveCount;         // its looped sound, started with play
+  i32 GameState::*hazard_volume = nullptr;  // that sound's remembered volume
+  i32 fire_gust = 0;                        // a gust of the fire adds this to the speed
+  bool fire_flickers = false;               // record 5 is drawn with the fire's flames
+  i32 drift = 0;  // pixels per tick that record 5 and the people drift down the screen
+  // How waiting people make themselves heard.
+  enum class Voices : u8 { Call, CoughAndCall, Silent } voices = Voices::Call;
+  // What the mission clock does to the person it dooms.
+  enum class Doom : u8 { None, FleeAndFall, Die } doom = Doom::None;
+  u8 clock_stop_people = 0;           // hoisting one of people 1 .. N counts towards
+  u8 clock_stop_rescues = 0;          // stopping the clock after this many (0 = never)
+  bool clears_special_count = false;  // the layout sets special_count to 0
+  bool clears_frame_tick = false;     // the layout sets frame_tick to 0
+  bool small_island_marks = false;    // the map marks scenery with the level's own picture
+  int map_overlay = -1;               // a picture of the level's own laid over the map
+};
+
 struct LevelTable {
   u8 tile_count = 0;
   TileGrid grid;
@@ -52,9 +75,14 @@ struct LevelTable {
   Point base_pad, base_building;
   std::span<const ObjectSpec> scenery;  // records 5 on
   std::span<const PeopleGroup> people;
+  LevelParticulars particular;
 };
 
 // The table of level 1 .. 9; null for any other level.
 const LevelTable* FindLevelTable(int level);
+
+// The particulars of level 1 .. 9; for any other level, none (and the picture
+// file of that number).
+LevelParticulars ParticularsOf(int level);
 
 }  // namespace heli

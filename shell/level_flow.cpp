@@ -8,6 +8,7 @@
 #include "game/reset.h"
 #include "game/save_file.h"
 #include "levels/layout.h"
+#include "levels/level_tables.h"
 #include "shell/folders.h"
 #include "shell/form.h"
 #include "world/sound_bed.h"
@@ -26,7 +27,7 @@ void ShowPanels(TForm1& g, bool shown) {
 
 // Levels 3, 5, 7 and 9 share the pictures of level 1.
 u8 LevelFileOf(u8 level) {
-  return (level == 3 || level == 5 || level == 7 || level == 9) ? 1 : level;
+  return ParticularsOf(level).picture_file;
 }
 
 std::string Failure(const std::string& path, const std::exception& e) {
@@ -172,7 +173,8 @@ void StartPlay(TForm1& g) {
   g.level_intro = 0;
   g.bottom_panel_shown = true;
   g.rescued_panel_shown = true;
-  if (g.level == 2 || g.level == 4) g.cass.Enabled = true;
+  // The timed levels' mission clock.
+  if (const LevelTable* t = FindLevelTable(g.level); t && t->clock_on != 0) g.cass.Enabled = true;
   g.endangered_panel_shown = true;
   LayoutLevel(g);
 }

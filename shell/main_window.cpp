@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include "game/reset.h"
+#include "levels/level_tables.h"
 #include "shell/form.h"
 #include "shell/play_tick.h"
 #include "shell/screens.h"
@@ -39,7 +40,8 @@ void Timer1Timer(TForm1& g) {
 }
 
 void cassTimer(TForm1& g) {
-  if (g.level == 4 && g.special_count == 5) g.clock_on = 0;
+  const LevelParticulars level = ParticularsOf(g.level);
+  if (level.clock_stop_rescues != 0 && g.special_count == level.clock_stop_rescues) g.clock_on = 0;
   if (g.clock_on == 0 || g.crashed != 0) return;
   ++g.clock_ticks;
   if (g.clock_ticks == 253) g.crashed = 1;

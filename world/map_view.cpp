@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "levels/level_tables.h"
 #include "shell/form.h"
 #include "world/helis.h"
 
@@ -21,7 +22,6 @@ constexpr int kTileMark = 35;
 // The chart in the list ostrovy; level pictures in poz.
 constexpr int kChart = 2;
 constexpr int kLevel6IslandMark = 14;
-constexpr int kLevel8Overlay = 16;
 
 // Truncation towards zero, kept within i32 so a runaway value cannot overflow.
 i32 Trunc(double v) {
@@ -44,13 +44,14 @@ struct MapMarks {
 // The world goes on under the map: the same scroll as in the flight view, so
 // closing the map finds everything where it would have been.
 void MoveWorld(TForm1& g) {
+  const LevelParticulars level = ParticularsOf(g.level);
   for (int n = 1; n <= Count(g.object_count, g.objects.capacity); ++n) {
     WorldObject& o = g.objects.At(n);
     o.x += g.scroll_dx;
     o.y -= g.scroll_dy;
-    if (g.level == 6 && n == 5) {  // the drifting boat
-      o.y += 3;
-      o.my = static_cast<f32>(o.my + 0.03);
+    if (level.drift != 0 && n == 5) {  // the drifting boat
+      o.y += level.drift;
+      o.my = static_cast<f32>(o.my + level.drift / 100.0);
     }
   }
   HelisTick(g);  // nothing of theirs is drawn while the map is shown
@@ -58,7 +59,7 @@ void MoveWorld(TForm1& g) {
     Person& p = g.people.At(i);
     p.x += g.scroll_dx;
     p.y -= g.scroll_dy;
-    if (g.level == 6) p.y += 3;
+    p.y += level.drift;
   }
   for (int i = 1; i <= Count(g.tile_count, g.tiles.capacity); ++i) {
     Tile& t = g.tiles.At(i);
@@ -75,7 +76,7 @@ void ObjectMarks(TForm1& g, MapMarks& mark) {
     } else if (n == 3) {
       mark.At(kBaseMark, g.vrt, o.mx, o.my, 25, 20, 0);
     } else if (n >= 5 && o.on_map == 1) {
-      if (g.level == 6)
+      if (ParticularsOf(g.level).small_island_marks)
         mark.At(kLevel6IslandMark, g.poz, o.mx, o.my, 7, 7, 0);
       else
         mark.At(kIslandMark, g.vrt, o.mx, o.my, 12, 12, 0);
@@ -91,7 +92,8 @@ void MapViewTick(TForm1& g) {
   g.ostrovy.DrawImage(back, kChart, g.background_x, g.background_y);
   MapMarks mark{g};
   ObjectMarks(g, mark);
-  if (g.level == 8) g.poz.DrawImage(back, kLevel8Overlay, 170, 370);
+  if (const int overlay = ParticularsOf(g.level).map_overlay; overlay >= 0)
+    g.poz.DrawImage(back, overlay, 170, 370);
   for (int i = 1; i <= Count(g.tile_count, g.tiles.capacity); ++i) {
     const Tile& t = g.tiles.At(i);
     mark.At(kTileMark, g.vrt, t.mx, t.my, 7, 7, 0);

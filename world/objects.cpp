@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <span>
 
+#include "levels/level_tables.h"
 #include "shell/form.h"
 #include "world/people.h"
 
@@ -127,18 +128,19 @@ void Animate(WorldObject& o, const Animation& a) {
 void SceneryObject(TForm1& g, int n, std::span<const Animation> animations) {
   WorldObject& o = g.objects.At(n);
   Scroll(g, o);
-  if (g.level == 6 && n == 5) {  // the boat drifts south
-    o.y += 3;
-    o.my = static_cast<f32>(o.my + 0.03);
+  const LevelParticulars level = ParticularsOf(g.level);
+  if (level.drift != 0 && n == 5) {  // the boat drifts south
+    o.y += level.drift;
+    o.my = static_cast<f32>(o.my + level.drift / 100.0);
   }
   const int sx = g.heli_screen_x + o.x;
   const int sy = g.heli_screen_y + o.y;
-  if (g.level == 2 && n == 5) Fire(g, o, sx, sy);
+  if (level.fire_flickers && n == 5) Fire(g, o, sx, sy);
   for (const Animation& a : animations) {
     if (a.record == n) Animate(o, a);
   }
   g.poz.DrawImage(g.DXDraw.BackSurface(), o.image, sx, sy);
-  if (g.level == 6 && n == 5 && g.hit_flag != 0) {
+  if (level.hazard == LevelParticulars::Hazard::Boat && n == 5 && g.hit_flag != 0) {
     g.poz.DrawImage(g.DXDraw.BackSurface(), 15, sx + 70, sy + 160);
   }
 }

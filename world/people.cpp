@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "levels/level_tables.h"
 #include "shell/form.h"
 
 namespace heli {
@@ -40,27 +41,22 @@ void Hoist(TForm1& g, Person& p, int record) {
   g.chair_out = 0;
   g.chair_loaded = 1;
   g.sounds.Play(kVytah);
-  // The first nine people of level 4 are the ones that stop its clock.
-  if (g.level == 4 && record <= 9) ++g.special_count;
+  // In level 4 the people by the burning platform are the ones that stop its clock.
+  const LevelParticulars level = ParticularsOf(g.level);
+  if (level.clock_stop_rescues != 0 && record <= level.clock_stop_people) ++g.special_count;
 }
 
 void WaitingPersonVoices(TForm1& g) {
   g.sounds.SetVolume(kKasel, -700);
-  switch (g.level) {
-    case 1:
-    case 3:
-    case 5:
-    case 7:
-    case 8:
-    case 9:
+  switch (ParticularsOf(g.level).voices) {
+    case LevelParticulars::Voices::Call:
       if (g.random(50) == 10) g.sounds.Play(kHlas);
       break;
-    case 2:
-    case 4:
+    case LevelParticulars::Voices::CoughAndCall:
       if (g.random(500) == 10) g.sounds.Play(kKasel);
       if (g.random(500) == 20) g.sounds.Play(kHlas);
       break;
-    default:  // the boat people of level 6 keep quiet
+    case LevelParticulars::Voices::Silent:  // the boat people of level 6
       break;
   }
 }
@@ -155,11 +151,12 @@ void DrawStretcher(TForm1& g, int bx, int by) {
 
 void PeopleTick(TForm1& g) {
   const int count = PeopleInUse(g);
+  const LevelParticulars level = ParticularsOf(g.level);
   for (int i = 1; i <= count; ++i) {
     Person& p = g.people.At(i);
     p.x += g.scroll_dx;
     p.y -= g.scroll_dy;
-    if (g.level == 6) p.y += 3;  // they stand on the drifting boat
+    p.y += level.drift;  // in level 6 they stand on the drifting boat
     if (InHoistBox(g, p) && p.aboard == 0 && g.chair_out == 1 && g.free_seats > 0 &&
         g.chair_loaded == 0)
       Hoist(g, p, i);
@@ -171,9 +168,9 @@ void PeopleTick(TForm1& g) {
     const int sy = g.heli_screen_y + p.y;
     if (p.aboard == 0 && p.doomed == 0) {
       DrawWaiting(g, p, sx, sy);
-    } else if (p.doomed == 1 && g.level == 2) {
+    } else if (p.doomed == 1 && level.doom == LevelParticulars::Doom::FleeAndFall) {
       FleeAndFall(g, p);
-    } else if (p.doomed == 1 && g.level == 4) {
+    } else if (p.doomed == 1 && level.doom == LevelParticulars::Doom::Die) {
       DeadPerson(g, p, sx, sy);
     }
   }

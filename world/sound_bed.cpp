@@ -1,5 +1,6 @@
 #include "world/sound_bed.h"
 
+#include "levels/level_tables.h"
 #include "shell/form.h"
 
 namespace heli {
@@ -28,17 +29,10 @@ void StartLevelSounds(TForm1& g) {
   g.sounds.Play(kCiziVrtulnik);
   g.vortex_volume = -7000;
   StartLoop(g, kTamrox, g.vortex_volume);
-  if (g.level == 2) {
-    g.level2_volume = -7000;
-    StartLoop(g, kOhen, g.level2_volume);
-  }
-  if (g.level == 4) {
-    g.level4_volume = -7000;
-    StartLoop(g, kOhen, g.level4_volume);
-  }
-  if (g.level == 6) {
-    g.level6_volume = -7000;
-    StartLoop(g, kLodicka, g.level6_volume);
+  // The fire's or the boat's own loop.
+  if (const LevelParticulars level = ParticularsOf(g.level); level.hazard_volume) {
+    g.*level.hazard_volume = -7000;
+    StartLoop(g, level.hazard_sound, g.*level.hazard_volume);
   }
   g.sounds.SetLooped(kHelik, true);
   g.sounds.SetFrequency(kHelik, g.rotor_sound_freq);
