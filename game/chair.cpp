@@ -1,14 +1,11 @@
 #include "game/chair.h"
 
+#include "game/pictures.h"
 #include "shell/form.h"
 
 namespace heli {
 
 namespace {
-
-// Pictures in the list vrt.
-constexpr int kEmptyChair = 3;
-constexpr int kLoadedChair = 15;
 
 // Lowest altitude at which the chair may hang out.
 constexpr i32 kChairAltitude = 15;
@@ -28,11 +25,11 @@ void DrawChair(TForm1& g) {
   const int y = g.view_y + g.heli_screen_y + g.altitude;
   // The longer the cable, the farther below the helicopter and the smaller the chair.
   if (g.chair_loaded == 1) {
-    g.vrt.DrawRotated(g.DXDraw.BackSurface(), kLoadedChair, x, y, 40 - g.chair_len,
+    g.vrt.DrawRotated(g.DXDraw.BackSurface(), pic::vrt::kPa1, x, y, 40 - g.chair_len,
                       29 - g.chair_len, 0.5, 0.5, g.heading, 255);
   } else {
-    g.vrt.DrawRotated(g.DXDraw.BackSurface(), kEmptyChair, x, y, 17 - g.chair_len, 17 - g.chair_len,
-                      0.5, 0.5, g.heading, 255);
+    g.vrt.DrawRotated(g.DXDraw.BackSurface(), pic::vrt::kZidle, x, y, 17 - g.chair_len,
+                      17 - g.chair_len, 0.5, 0.5, g.heading, 255);
   }
 }
 

@@ -1,16 +1,13 @@
 #include "game/flight.h"
 
+#include "game/pictures.h"
 #include "shell/form.h"
 
 namespace heli {
 
 namespace {
 
-// Picture indices in the list vrt.
-constexpr int kBody = 0;
-constexpr int kShadow = 1;
-constexpr int kRotor = 2;
-constexpr int kRotorWash = 30;
+using namespace pic::vrt;
 
 constexpr int kGaugeFull = 150;
 constexpr int kGaugeCut = 160;
@@ -147,7 +144,7 @@ void DrawRotorWash(TForm1& g) {
   if (g.crashed != 0) return;
   const int x0 = g.view_x + g.heli_screen_x;
   const int y0 = g.view_y + g.heli_screen_y;
-  g.vrt.DrawRotated(g.DXDraw.BackSurface(), kRotorWash, x0 - g.altitude, y0 + g.altitude,
+  g.vrt.DrawRotated(g.DXDraw.BackSurface(), kVrtuleVoda, x0 - g.altitude, y0 + g.altitude,
                     g.spray_size, g.spray_size, 0.5, 0.5, g.rotor_angle, 255);
 }
 
@@ -157,16 +154,16 @@ void DrawHelicopterShadow(TForm1& g) {
   const int x = g.view_x + g.heli_screen_x + g.altitude / 3;
   const int y = g.view_y + g.heli_screen_y - g.altitude / 3;
   const int alpha = 70 - g.altitude;
-  g.vrt.DrawRotated(back, kShadow, x, y, 51, 115, 0.5, 0.3, g.heading, alpha);
-  g.vrt.DrawRotated(back, kRotor, x, y, 98, 98, 0.5, 0.5, g.rotor_angle, alpha);
+  g.vrt.DrawRotated(back, kStin, x, y, 51, 115, 0.5, 0.3, g.heading, alpha);
+  g.vrt.DrawRotated(back, kVrtule, x, y, 98, 98, 0.5, 0.5, g.rotor_angle, alpha);
 }
 
 void DrawHelicopterBody(TForm1& g) {
   media::Surface& back = g.DXDraw.BackSurface();
   const int x = g.view_x + g.heli_screen_x - g.altitude;
   const int y = g.view_y + g.heli_screen_y + g.altitude;
-  g.vrt.DrawRotated(back, kBody, x, y, 51, 115, 0.5, 0.3, g.heading, 255);
-  g.vrt.DrawRotated(back, kRotor, x, y, 98, 98, 0.5, 0.5, g.rotor_angle, 255);
+  g.vrt.DrawRotated(back, kVrtulnik, x, y, 51, 115, 0.5, 0.3, g.heading, 255);
+  g.vrt.DrawRotated(back, kVrtule, x, y, 98, 98, 0.5, 0.5, g.rotor_angle, 255);
 }
 
 }  // namespace heli

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/pictures.h"
 #include "levels/level_tables.h"
 #include "shell/form.h"
 
@@ -121,8 +122,8 @@ void PadsTick(TForm1& g) {
     if (!HeliInside(g, r)) continue;
     if (o.tall == 1 && o.clearance > g.altitude) g.crashed = 1;
     g.over_pad = 1;
-    if (o.image == 13) BasePad(g, o, r);
-    if (o.image == 17) FuelPad(g, o, r);
+    if (o.image == pic::ostrovy::kZaklNulova) BasePad(g, o, r);
+    if (o.image == pic::ostrovy::kBenzin0) FuelPad(g, o, r);
   }
 
   const int tiles = std::min<int>(g.tile_count, g.tiles.capacity);

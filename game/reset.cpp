@@ -1,5 +1,6 @@
 #include "game/reset.h"
 
+#include "game/pictures.h"
 #include "shell/form.h"
 
 namespace heli {
@@ -53,7 +54,9 @@ void ResetGameState(TForm1& g) {
     p.y = g.random(600);
   }
 
-  const MenuButton buttons[4] = {{21, 360, 100}, {22, 360, 230}, {23, 360, 360}, {24, 360, 490}};
+  using namespace pic::vrt;
+  const MenuButton buttons[4] = {
+      {kNhra, 360, 100}, {kUlozeni, 360, 230}, {kNavrat, 360, 360}, {kKonec, 360, 490}};
   for (int i = 0; i < 4; ++i) g.menu_buttons[i] = buttons[i];
 
   g.menu_item = 20;

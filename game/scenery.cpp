@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/pictures.h"
 #include "shell/form.h"
 
 namespace heli {
@@ -11,11 +12,11 @@ namespace {
 // The sparkle picture (list ostrovy) for an animation phase; -1 shows nothing.
 int SparklePicture(u8 phase) {
   if (phase == 0) return -1;
-  if (phase <= 10) return 22;
-  if (phase <= 17) return 23;
-  if (phase <= 22) return 24;
+  if (phase <= 10) return pic::ostrovy::kVlny1;
+  if (phase <= 17) return pic::ostrovy::kVlny2;
+  if (phase <= 22) return pic::ostrovy::kVlny3;
   if (phase <= 24) return -1;
-  if (phase <= 28) return 25;
+  if (phase <= 28) return pic::ostrovy::kVlny4;
   return -1;
 }
 

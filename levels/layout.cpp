@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "game/pictures.h"
 #include "levels/level_tables.h"
 #include "shell/form.h"
 
@@ -17,7 +18,7 @@ f32 MapUnits(i32 pixels) {
 void LayTiles(TForm1& g, const LevelTable& t) {
   for (int k = 0; k < t.tile_count; ++k) {
     Tile& tile = g.tiles[k];
-    tile.image = static_cast<u8>(26 + k % 3);  // trava1, trava2, trava3 in turn
+    tile.image = static_cast<u8>(pic::ostrovy::kTrava1 + k % 3);  // trava1, trava2, trava3 in turn
     tile.x = t.grid.x0 + (k % t.grid.per_row) * t.grid.dx;
     tile.y = t.grid.y0 + (k / t.grid.per_row) * t.grid.dy;
     tile.mx = MapUnits(tile.x);

@@ -142,6 +142,13 @@ constexpr TileGrid kLevel8Grid{7, -23000, 8000, -8000, 3400};
 constexpr Point kFuelBuildingHigh{100, -120}, kFuelBuildingLow{100, -80};
 constexpr Point kBaseBuildingHigh{100, -130}, kBaseBuildingLow{105, -105};
 
+constexpr Animation kIslandAnimations[] = {{17, 13, 16, 3}, {18, 13, 16, 3}};
+constexpr Animation kLevel4Animations[] = {
+    {5, 8, 12, 3}, {6, 13, 16, 3}, {7, 13, 16, 3}, {8, 13, 16, 3}, {9, 13, 16, 3}};
+constexpr Animation kLevel6Animations[] = {{5, 8, 12, 3}};
+constexpr Animation kLevel8Animations[] = {
+    {5, 0, 3, 5}, {6, 4, 7, 3}, {7, 8, 11, 3}, {8, 12, 15, 3}};
+
 const LevelTable kLevels[9] = {
     {168,
      kWideGrid,
@@ -159,7 +166,7 @@ const LevelTable kLevels[9] = {
      kBaseBuildingHigh,
      kLevel1Objects,
      kFourGroupsOf4,
-     {.picture_file = 1}},
+     {.picture_file = 1, .animations = kIslandAnimations}},
     {168,
      kWideGrid,
      3,
@@ -201,7 +208,7 @@ const LevelTable kLevels[9] = {
      kBaseBuildingHigh,
      kLevel3Objects,
      kFourGroupsOf4,
-     {.picture_file = 1}},
+     {.picture_file = 1, .animations = kIslandAnimations}},
     {60,
      kSparseGrid,
      3,
@@ -227,7 +234,8 @@ const LevelTable kLevels[9] = {
       .doom = LevelParticulars::Doom::Die,
       .clock_stop_people = 9,
       .clock_stop_rescues = 5,
-      .clears_special_count = true}},
+      .clears_special_count = true,
+      .animations = kLevel4Animations}},
     {120,
      kTallGrid,
      2,
@@ -244,7 +252,7 @@ const LevelTable kLevels[9] = {
      kBaseBuildingHigh,
      kLevel5Objects,
      kFourGroupsOf4,
-     {.picture_file = 1}},
+     {.picture_file = 1, .animations = kIslandAnimations}},
     {60,
      kSparseGrid,
      3,
@@ -267,7 +275,8 @@ const LevelTable kLevels[9] = {
       .hazard_volume = &GameState::level6_volume,
       .drift = 3,
       .voices = LevelParticulars::Voices::Silent,
-      .small_island_marks = true}},
+      .small_island_marks = true,
+      .animations = kLevel6Animations}},
     {120,
      kTallGrid,
      2,
@@ -301,7 +310,10 @@ const LevelTable kLevels[9] = {
      kBaseBuildingLow,
      kLevel8Objects,
      kLevel8People,
-     {.picture_file = 8, .clears_special_count = true, .map_overlay = 16}},
+     {.picture_file = 8,
+      .clears_special_count = true,
+      .map_overlay = 16,
+      .animations = kLevel8Animations}},
     {120,
      kTallGrid,
      4,
@@ -318,7 +330,7 @@ const LevelTable kLevels[9] = {
      kBaseBuildingHigh,
      kLevel9Objects,
      kLevel9People,
-     {.picture_file = 1}},
+     {.picture_file = 1, .animations = kIslandAnimations}},
 };
 
 }  // namespace

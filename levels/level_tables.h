@@ -37,6 +37,13 @@ struct PeopleGroup {
   i32 y = 0, y_spread = 0;
 };
 
+// A looping animation of one scenery record: frames first..last of poz, one
+// frame every period ticks.
+struct Animation {
+  int record;
+  u8 first, last, period;
+};
+
 // What sets a level apart beyond its layout. Every rule that differs from level
 // to level reads it here instead of testing the level's number.
 struct LevelParticulars {
@@ -58,6 +65,8 @@ struct LevelParticulars {
   bool clears_frame_tick = false;     // the layout sets frame_tick to 0
   bool small_island_marks = false;    // the map marks scenery with the level's own picture
   int map_overlay = -1;               // a picture of the level's own laid over the map
+  // Scenery records that animate (level 2 animates its fire on its own).
+  std::span<const Animation> animations{};
 };
 
 struct LevelTable {

@@ -1,5 +1,6 @@
 #include "shell/hud.h"
 
+#include "game/pictures.h"
 #include "shell/form.h"
 
 namespace heli {
@@ -63,8 +64,9 @@ void TextOverlay(TForm1& g) {
 
 void DrawClock(TForm1& g) {
   media::Surface& back = g.DXDraw.BackSurface();
-  g.ostrovy.DrawImage(back, 0, 680, 150);
-  g.ostrovy.DrawRotated(back, 1, 727, 197, 3, 43, 1.0, 1.0, g.clock_ticks, 255);
+  g.ostrovy.DrawImage(back, pic::ostrovy::kHodiny, 680, 150);
+  g.ostrovy.DrawRotated(back, pic::ostrovy::kRaficka, 727, 197, 3, 43, 1.0, 1.0, g.clock_ticks,
+                        255);
 }
 
 }  // namespace heli

@@ -3,6 +3,7 @@
 #include "game/chair.h"
 #include "game/flight.h"
 #include "game/landing.h"
+#include "game/pictures.h"
 #include "game/scenery.h"
 #include "shell/form.h"
 #include "shell/hud.h"
@@ -30,7 +31,8 @@ void PlayTick(TForm1& g) {
     StartLevel(g);
   }
   if (g.map_shown == 0) {
-    g.ostrovy.DrawImage(g.DXDraw.BackSurface(), 21, g.background_x, g.background_y);
+    g.ostrovy.DrawImage(g.DXDraw.BackSurface(), pic::ostrovy::kPozadi, g.background_x,
+                        g.background_y);
     ParticlesTick(g);
     g.Timer1.Interval = 2;
     DrawRotorWash(g);
@@ -55,7 +57,8 @@ void PlayTick(TForm1& g) {
   if (g.key_lock > 0) --g.key_lock;
   UpdateFlightLimits(g);
   g.spin_angle = static_cast<u8>(g.spin_angle + 2);
-  if (g.map_shown == 0 && g.help_shown != 0) g.vrt.DrawImage(g.DXDraw.BackSurface(), 28, 135, -5);
+  if (g.map_shown == 0 && g.help_shown != 0)
+    g.vrt.DrawImage(g.DXDraw.BackSurface(), pic::vrt::kOvladani, 135, -5);
   if (g.clock_on != 0) DrawClock(g);
   if (g.crashed != 0) CrashTick(g);
   PresentFrame(g);

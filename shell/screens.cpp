@@ -1,5 +1,6 @@
 #include "shell/screens.h"
 
+#include "game/pictures.h"
 #include "game/reset.h"
 #include "shell/form.h"
 
@@ -20,7 +21,6 @@ struct Offset {
 constexpr Offset kHighlight[4] = {{-69, -30}, {-65, -34}, {-65, -42}, {-69, -25}};
 
 // The start picture of each level: an item of poz, from the file the level uses.
-constexpr int kStartPicture[10] = {-1, 17, 20, 18, 17, 19, 16, 20, 17, 21};
 
 }  // namespace
 
@@ -39,7 +39,7 @@ void IntroTick(TForm1& g) {
     g.sounds.Play(kDrama);
   }
   if (t == 255) g.sounds.Play(kStorm);
-  if (t > 259) g.ostrovy.DrawImage(back, 30, 0, 0);
+  if (t > 259) g.ostrovy.DrawImage(back, pic::ostrovy::kIntro, 0, 0);
 
   if (t < 300) g.intro_volume += 15;
   if (t > 500) g.intro_volume -= 5;
@@ -50,7 +50,7 @@ void IntroTick(TForm1& g) {
   if (t < 260) {
     g.DXDraw.FillSurface(0);
     // rotor_angle is still unused before play, so it serves as the logo's fade.
-    g.ostrovy.DrawRotated(back, 29, 50, 330, 709, 59, 0, 0, 0, g.rotor_angle);
+    g.ostrovy.DrawRotated(back, pic::ostrovy::kSoft, 50, 330, 709, 59, 0, 0, 0, g.rotor_angle);
     media::Canvas& c = g.DXDraw.SurfaceCanvas();
     c.Brush.Style = media::BrushStyle::bsClear;
     c.Font.Color = media::clRed;
@@ -85,7 +85,7 @@ void MenuTick(TForm1& g) {
   g.DXInput1.PollInput();
 
   media::Surface& back = g.DXDraw.BackSurface();
-  g.vrt.DrawImage(back, 31, g.background_x, g.background_y);
+  g.vrt.DrawImage(back, pic::vrt::kPozadiMenu, g.background_x, g.background_y);
   for (int i = 0; i < 4; ++i) {
     const MenuButton& b = g.menu_buttons[i];
     if (b.y - 65 < g.mouse_y && g.mouse_y < b.y + 65) {
@@ -112,7 +112,7 @@ void LevelIntroTick(TForm1& g) {
   HidePanels(g);
   g.cass.Enabled = false;
   if (g.level >= 1 && g.level <= 9)
-    g.poz.DrawImage(g.DXDraw.BackSurface(), kStartPicture[g.level], 0, 0);
+    g.poz.DrawImage(g.DXDraw.BackSurface(), pic::poz::kStartPicture[g.level], 0, 0);
   PresentFrame(g);
 }
 

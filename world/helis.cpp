@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "game/pictures.h"
 #include "shell/form.h"
 
 namespace heli {
@@ -122,10 +123,10 @@ void Draw(TForm1& g, Heli& h) {
   media::Surface& back = g.DXDraw.BackSurface();
   const int sx = g.heli_screen_x + h.x;
   const int sy = g.heli_screen_y + h.y;
-  g.vrt.DrawRotated(back, 1, sx + 50, sy - 50, 51, 115, 0.5, 0.3, h.heli_heading, 20);
-  g.vrt.DrawRotated(back, 2, sx + 50, sy - 50, 98, 98, 0.5, 0.5, h.heli_rotor, 20);
-  g.vrt.DrawRotated(back, 33, sx, sy, 51, 115, 0.5, 0.3, h.heli_heading, 255);
-  g.vrt.DrawRotated(back, 2, sx, sy, 98, 98, 0.5, 0.5, h.heli_rotor, 255);
+  g.vrt.DrawRotated(back, pic::vrt::kStin, sx + 50, sy - 50, 51, 115, 0.5, 0.3, h.heli_heading, 20);
+  g.vrt.DrawRotated(back, pic::vrt::kVrtule, sx + 50, sy - 50, 98, 98, 0.5, 0.5, h.heli_rotor, 20);
+  g.vrt.DrawRotated(back, pic::vrt::kVojVrtulnik, sx, sy, 51, 115, 0.5, 0.3, h.heli_heading, 255);
+  g.vrt.DrawRotated(back, pic::vrt::kVrtule, sx, sy, 98, 98, 0.5, 0.5, h.heli_rotor, 255);
   h.heli_rotor += 35;
 }
 

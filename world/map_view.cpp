@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "game/pictures.h"
 #include "levels/level_tables.h"
 #include "shell/form.h"
 #include "world/helis.h"
@@ -12,16 +13,16 @@ namespace heli {
 namespace {
 
 // Pictures of the marks in the list vrt.
-constexpr int kIslandMark = 4;
-constexpr int kFuelMark = 5;
-constexpr int kBaseMark = 6;
-constexpr int kPlayerMark = 7;
-constexpr int kVortexMark = 8;
-constexpr int kHeliMark = 34;
-constexpr int kTileMark = 35;
+constexpr int kIslandMark = pic::vrt::kSOstrov;
+constexpr int kFuelMark = pic::vrt::kSPalivo;
+constexpr int kBaseMark = pic::vrt::kSZakladna;
+constexpr int kPlayerMark = pic::vrt::kSVrt;
+constexpr int kVortexMark = pic::vrt::kSTamrox;
+constexpr int kHeliMark = pic::vrt::kSVrtBoj;
+constexpr int kTileMark = pic::vrt::kZelenyStrov;
 // The chart in the list ostrovy; level pictures in poz.
-constexpr int kChart = 2;
-constexpr int kLevel6IslandMark = 14;
+constexpr int kChart = pic::ostrovy::kMapa;
+constexpr int kLevel6IslandMark = pic::poz::kLevel6Mark;
 
 // Truncation towards zero, kept within i32 so a runaway value cannot overflow.
 i32 Trunc(double v) {

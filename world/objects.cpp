@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <span>
 
+#include "game/pictures.h"
 #include "levels/level_tables.h"
 #include "shell/form.h"
 #include "world/people.h"
@@ -12,48 +13,16 @@ namespace heli {
 namespace {
 
 // Pictures of the fixed objects in the list ostrovy.
-constexpr u8 kBasePad = 13;
-constexpr u8 kBaseGreen = 14;
-constexpr u8 kBaseRed = 15;
-constexpr u8 kBaseBuilding = 16;
-constexpr u8 kFuelPad = 17;
-constexpr u8 kFuelGreen = 18;
-constexpr u8 kFuelRed = 19;
-constexpr u8 kGrass = 26;
-constexpr u8 kFirstFlag = 4;
-constexpr u8 kLastFlag = 7;
-
-// A looping animation of one scenery record: frames first..last of poz, one
-// frame every period ticks.
-struct Animation {
-  int record;
-  u8 first, last, period;
-};
-
-constexpr Animation kIslandAnimations[] = {{17, 13, 16, 3}, {18, 13, 16, 3}};
-constexpr Animation kLevel4Animations[] = {
-    {5, 8, 12, 3}, {6, 13, 16, 3}, {7, 13, 16, 3}, {8, 13, 16, 3}, {9, 13, 16, 3}};
-constexpr Animation kLevel6Animations[] = {{5, 8, 12, 3}};
-constexpr Animation kLevel8Animations[] = {
-    {5, 0, 3, 5}, {6, 4, 7, 3}, {7, 8, 11, 3}, {8, 12, 15, 3}};
-
-std::span<const Animation> LevelAnimations(u8 level) {
-  switch (level) {
-    case 1:
-    case 3:
-    case 5:
-    case 9:
-      return kIslandAnimations;
-    case 4:
-      return kLevel4Animations;
-    case 6:
-      return kLevel6Animations;
-    case 8:
-      return kLevel8Animations;
-    default:
-      return {};  // level 2 animates its fire on its own; level 7 stands still
-  }
-}
+constexpr u8 kBasePad = pic::ostrovy::kZaklNulova;
+constexpr u8 kBaseGreen = pic::ostrovy::kZaklZelena;
+constexpr u8 kBaseRed = pic::ostrovy::kZaklCervena;
+constexpr u8 kBaseBuilding = pic::ostrovy::kZakladna2;
+constexpr u8 kFuelPad = pic::ostrovy::kBenzin0;
+constexpr u8 kFuelGreen = pic::ostrovy::kBenzinZeleny;
+constexpr u8 kFuelRed = pic::ostrovy::kBenzinCerveny;
+constexpr u8 kGrass = pic::ostrovy::kTrava1;
+constexpr u8 kFirstFlag = pic::ostrovy::kVlaj1;
+constexpr u8 kLastFlag = pic::ostrovy::kVlaj4;
 
 void Scroll(const TForm1& g, WorldObject& o) {
   o.x += g.scroll_dx;
@@ -141,7 +110,7 @@ void SceneryObject(TForm1& g, int n, std::span<const Animation> animations) {
   }
   g.poz.DrawImage(g.DXDraw.BackSurface(), o.image, sx, sy);
   if (level.hazard == LevelParticulars::Hazard::Boat && n == 5 && g.hit_flag != 0) {
-    g.poz.DrawImage(g.DXDraw.BackSurface(), 15, sx + 70, sy + 160);
+    g.poz.DrawImage(g.DXDraw.BackSurface(), pic::poz::kLevel6Shot, sx + 70, sy + 160);
   }
 }
 
@@ -150,7 +119,7 @@ void SceneryObject(TForm1& g, int n, std::span<const Animation> animations) {
 void ObjectsTick(TForm1& g) {
   // The four fixed objects exist in every level, whatever the count says.
   for (int n = 1; n <= 4; ++n) FixedObject(g, g.objects.At(n));
-  const std::span<const Animation> animations = LevelAnimations(g.level);
+  const std::span<const Animation> animations = ParticularsOf(g.level).animations;
   const int count = std::min<int>(g.object_count, g.objects.capacity);
   for (int n = 5; n <= count; ++n) SceneryObject(g, n, animations);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "game/pictures.h"
 #include "levels/level_tables.h"
 #include "shell/form.h"
 
@@ -27,7 +28,7 @@ void AdvanceWave(Person& p) {
 
 // The waving body: five pictures, four phases each; phase 0 shows none.
 int BodyPicture(u8 phase) {
-  if (phase >= 1 && phase <= 20) return 15 + (phase - 1) / 4;
+  if (phase >= 1 && phase <= 20) return pic::vrt::kPa1 + (phase - 1) / 4;
   return -1;
 }
 
@@ -64,14 +65,14 @@ void WaitingPersonVoices(TForm1& g) {
 void DrawWaiting(TForm1& g, Person& p, int sx, int sy) {
   media::Surface& back = g.DXDraw.BackSurface();
   if (NearHelicopter(g, p)) WaitingPersonVoices(g);
-  g.vrt.DrawImage(back, 20, sx, sy - 2);
+  g.vrt.DrawImage(back, pic::vrt::kPastin, sx, sy - 2);
   const int body = BodyPicture(p.wave_phase);
   if (body >= 0) g.vrt.DrawImage(back, body, sx, sy);
   AdvanceWave(p);
 }
 
 void DrawMark(TForm1& g, int sx, int sy) {
-  g.vrt.DrawRotated(g.DXDraw.BackSurface(), 32, sx, sy, 37, 27, 0.5, 0.5, 0, 255);
+  g.vrt.DrawRotated(g.DXDraw.BackSurface(), pic::vrt::kSkvrna, sx, sy, 37, 27, 0.5, 0.5, 0, 255);
 }
 
 // Level 2: a doomed person runs from the fire for 13 ticks, then falls and
@@ -80,13 +81,13 @@ void FleeAndFall(TForm1& g, Person& p) {
   media::Surface& back = g.DXDraw.BackSurface();
   ++p.fall_step;
   if (p.fall_step < 14) {
-    g.vrt.DrawRotated(back, 19, g.heli_screen_x + p.x, g.heli_screen_y + p.y, 35, 24, 0.5, 0.5,
-                      g.heading, 255);
+    g.vrt.DrawRotated(back, pic::vrt::kPa5, g.heli_screen_x + p.x, g.heli_screen_y + p.y, 35, 24,
+                      0.5, 0.5, g.heading, 255);
     p.x += 4;
   }
   if (p.fall_step >= 13 && p.fall_step <= 25) {
-    g.vrt.DrawRotated(back, 29, g.heli_screen_x + p.x, g.heli_screen_y + p.y, p.fall_w, p.fall_h,
-                      0.5, 0.5, g.spin_angle * 4, 255);
+    g.vrt.DrawRotated(back, pic::vrt::kPada, g.heli_screen_x + p.x, g.heli_screen_y + p.y, p.fall_w,
+                      p.fall_h, 0.5, 0.5, g.spin_angle * 4, 255);
     p.x += 1;
     p.y -= 2;
     --p.fall_w;
@@ -132,10 +133,11 @@ int StretcherPicture(i32 t) {
   auto has = [t](const auto& list) {
     return std::find(std::begin(list), std::end(list), t) != std::end(list);
   };
-  if (has(kEmpty1)) return 8;
-  if (has(kEmpty2)) return 9;
-  if (t >= 16 && t <= 50 && t % 4 == 2) return 10;
-  if (t >= 16 && t <= 48 && t % 4 == 0) return 11;
+  using namespace pic::ostrovy;
+  if (has(kEmpty1)) return kNositkaPrazdne1;
+  if (has(kEmpty2)) return kNositkaPrazdne2;
+  if (t >= 16 && t <= 50 && t % 4 == 2) return kNositkaPlne1;
+  if (t >= 16 && t <= 48 && t % 4 == 0) return kNositkaPlne2;
   return -1;
 }
 
@@ -143,7 +145,7 @@ void DrawStretcher(TForm1& g, int bx, int by) {
   const i32 t = g.unload_timer;
   const int picture = StretcherPicture(t);
   if (picture < 0) return;
-  const int x = picture <= 9 ? bx + t - 94 : bx - t + 24;
+  const int x = picture <= pic::ostrovy::kNositkaPrazdne2 ? bx + t - 94 : bx - t + 24;
   g.ostrovy.DrawRotated(g.DXDraw.BackSurface(), picture, x, by + 180, 40, 20, 0.5, 0.5, 0, 255);
 }
 
@@ -194,7 +196,7 @@ void BaseUnloadTick(TForm1& g) {
   }
 
   DrawStretcher(g, bx, by);
-  g.ostrovy.DrawImage(g.DXDraw.BackSurface(), 12, bx + 10, by + 165);
+  g.ostrovy.DrawImage(g.DXDraw.BackSurface(), pic::ostrovy::kStriska, bx + 10, by + 165);
 
   if (g.unload_timer < 1 && standing) {
     g.unloading = 1;
