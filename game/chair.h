@@ -1,5 +1,5 @@
 #pragma once
-// Rescue chair: its key, its per-tick movement and limits, and its drawing.
+// Rescue chair: its key and its per-tick movement and limits.
 
 namespace heli {
 
@@ -7,7 +7,7 @@ struct TForm1;
 
 // The chair key (stButton5), once per tick while held.
 void ChairKey(TForm1& g);
-// Pays the cable out or winds it in and draws the chair, the cable and the warning.
+// Pays the cable out or winds it in, and sets the limits it imposes.
 void ChairTick(TForm1& g);
 
 }  // namespace heli

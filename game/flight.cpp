@@ -7,8 +7,6 @@ namespace heli {
 
 namespace {
 
-using namespace pic::vrt;
-
 constexpr int kGaugeFull = 150;
 constexpr int kGaugeCut = 160;
 
@@ -137,33 +135,10 @@ void UpdateFlightLimits(TForm1& g) {
   if (g.map_y < -280 || g.map_y > 240 || g.map_x < -350 || g.map_x > 440) Crash(g);
 }
 
-void DrawRotorWash(TForm1& g) {
+void RotorWashTick(TForm1& g) {
   if (g.rotor_rpm <= 20) return;
   g.spray_size = static_cast<u8>(g.spray_size + 5);
   if (g.spray_size > 120) g.spray_size = 80;
-  if (g.crashed != 0) return;
-  const int x0 = g.view_x + g.heli_screen_x;
-  const int y0 = g.view_y + g.heli_screen_y;
-  g.vrt.DrawRotated(g.DXDraw.BackSurface(), kVrtuleVoda, x0 - g.altitude, y0 + g.altitude,
-                    g.spray_size, g.spray_size, 0.5, 0.5, g.rotor_angle, 255);
-}
-
-void DrawHelicopterShadow(TForm1& g) {
-  media::Surface& back = g.DXDraw.BackSurface();
-  // The higher the helicopter, the farther off and fainter its shadow.
-  const int x = g.view_x + g.heli_screen_x + g.altitude / 3;
-  const int y = g.view_y + g.heli_screen_y - g.altitude / 3;
-  const int alpha = 70 - g.altitude;
-  g.vrt.DrawRotated(back, kStin, x, y, 51, 115, 0.5, 0.3, g.heading, alpha);
-  g.vrt.DrawRotated(back, kVrtule, x, y, 98, 98, 0.5, 0.5, g.rotor_angle, alpha);
-}
-
-void DrawHelicopterBody(TForm1& g) {
-  media::Surface& back = g.DXDraw.BackSurface();
-  const int x = g.view_x + g.heli_screen_x - g.altitude;
-  const int y = g.view_y + g.heli_screen_y + g.altitude;
-  g.vrt.DrawRotated(back, kVrtulnik, x, y, 51, 115, 0.5, 0.3, g.heading, 255);
-  g.vrt.DrawRotated(back, kVrtule, x, y, 98, 98, 0.5, 0.5, g.rotor_angle, 255);
 }
 
 }  // namespace heli

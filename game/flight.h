@@ -1,6 +1,6 @@
 #pragma once
 // Flight model: the controls, the scroll vector and map position, the per-tick limits, gauges and
-// fuel, and drawing the helicopter.
+// fuel, and the rotor wash's size.
 
 namespace heli {
 
@@ -12,11 +12,7 @@ void ApplyFlightControls(TForm1& g);
 void ComputeScroll(TForm1& g);
 // Limits, gauges, fuel use, fuel starvation and the map bounds.
 void UpdateFlightLimits(TForm1& g);
-// The spray under the rotor (only while the rotor runs fast).
-void DrawRotorWash(TForm1& g);
-// The helicopter's shadow and the rotor's shadow.
-void DrawHelicopterShadow(TForm1& g);
-// The body and the rotor.
-void DrawHelicopterBody(TForm1& g);
+// The spray under the rotor grows and starts again, while the rotor runs fast.
+void RotorWashTick(TForm1& g);
 
 }  // namespace heli

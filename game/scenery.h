@@ -5,9 +5,11 @@ namespace heli {
 
 struct TForm1;
 
-// Moves, animates, draws and wraps the 40 wave sparkles.
+// Moves and animates the 40 wave sparkles.
 void ParticlesTick(TForm1& g);
-// Moves and draws the map tiles in use.
+// Brings sparkles that left the screen back in at the far side (after drawing).
+void WrapParticles(TForm1& g);
+// Moves the map tiles in use.
 void TilesTick(TForm1& g);
 
 }  // namespace heli

@@ -11,6 +11,7 @@
 #include "media/sound.h"
 #include "media/widgets.h"
 #include "shell/timers.h"
+#include "view/painter.h"
 
 namespace heli {
 
@@ -35,6 +36,9 @@ struct TForm1 : GameState {
 
   // The one clock that drives the timers (see shell/step.h).
   TickClock clock{60};
+
+  // What the view draws with.
+  heli::Painter Painter() { return {DXDraw, vrt, ostrovy, poz}; }
 
   // Closing the window ends the program (the menu's konec, or the platform).
   bool closed = false;

@@ -8,6 +8,7 @@
 #include "shell/form.h"
 #include "shell/hud.h"
 #include "shell/level_flow.h"
+#include "view/flight_view.h"
 #include "world/helis.h"
 #include "world/map_view.h"
 #include "world/objects.h"
@@ -17,6 +18,7 @@
 namespace heli {
 
 void PlayTick(TForm1& g) {
+  const Painter p = g.Painter();
   g.DXInput1.PollInput();
   if (g.altitude > 6) VortexEffectTick(g);
   if (g.map_shown != 0) {
@@ -31,18 +33,22 @@ void PlayTick(TForm1& g) {
     StartLevel(g);
   }
   if (g.map_shown == 0) {
-    g.ostrovy.DrawImage(g.DXDraw.BackSurface(), pic::ostrovy::kPozadi, g.background_x,
-                        g.background_y);
+    DrawSea(p, g);
     ParticlesTick(g);
+    DrawParticles(p, g);
+    WrapParticles(g);
     g.Timer1.Interval = 2;
-    DrawRotorWash(g);
+    RotorWashTick(g);
+    DrawRotorWash(p, g);
     ObjectsTick(g);
     TilesTick(g);
+    DrawTiles(p, g);
     PeopleTick(g);
     if (g.crashed == 0 || g.crash_tick <= 6) {
-      DrawHelicopterShadow(g);
+      DrawHelicopterShadow(p, g);
       ChairTick(g);
-      DrawHelicopterBody(g);
+      DrawChair(p, g);
+      DrawHelicopterBody(p, g);
       if (g.map_shown == 0) HelisTick(g);
     }
   }

@@ -4,6 +4,7 @@
 
 #include "game/flight.h"
 #include "tests/test_game.h"
+#include "view/flight_view.h"
 
 namespace {
 
@@ -140,8 +141,10 @@ TEST(Chair, CableAndWarningAreDrawnOnTheFrame) {
   const media::Pixel black = media::ReduceColor(media::clBlack);
   const media::Pixel red = media::ReduceColor(media::clRed);
 
+  const heli::Painter painter = g->Painter();
   back.Fill(white);
-  heli::ChairTick(*g);  // at rest: the cable is drawn anyway, no warning
+  heli::ChairTick(*g);
+  heli::DrawChair(painter, *g);  // at rest: the cable is drawn anyway, no warning
   // From the helicopter's centre, shifted by the altitude, towards the chair
   // (chair_x = 11); the end point itself is left out.
   EXPECT_EQ(back.At(350 - 25, 280 + 25), black);
@@ -154,6 +157,7 @@ TEST(Chair, CableAndWarningAreDrawnOnTheFrame) {
   back.Fill(white);
   heli::ChairKey(*g);
   heli::ChairTick(*g);
+  heli::DrawChair(painter, *g);
   EXPECT_GT(CountPixels(back, 230, 35, 560, 70, red), 50);
   EXPECT_GT(CountPixels(back, 230, 35, 560, 70, black), 50);
 }

@@ -336,13 +336,13 @@ TEST(FlightLimits, TheMapEdgesAreStillInside) {
 TEST(RotorWash, SpraySizeCyclesOnlyWithAFastRotor) {
   auto g = Playing();
   g->rotor_rpm = 20;
-  heli::DrawRotorWash(*g);
+  heli::RotorWashTick(*g);
   EXPECT_EQ(g->spray_size, 80);
   g->rotor_rpm = 21;
   g->crashed = 1;  // the picture is left out, the size still steps
-  for (int i = 0; i < 8; ++i) heli::DrawRotorWash(*g);
+  for (int i = 0; i < 8; ++i) heli::RotorWashTick(*g);
   EXPECT_EQ(g->spray_size, 120);
-  heli::DrawRotorWash(*g);
+  heli::RotorWashTick(*g);
   EXPECT_EQ(g->spray_size, 80);
 }
 

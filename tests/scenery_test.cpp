@@ -32,6 +32,7 @@ TEST(Particles, ScrollAndWrapUnevenly) {
     g->scroll_dx = c.scroll_dx;
     g->scroll_dy = c.scroll_dy;
     heli::ParticlesTick(*g);
+    heli::WrapParticles(*g);
     EXPECT_EQ(g->particles[7].x, c.want_x) << c.x << ", " << c.y;
     EXPECT_EQ(g->particles[7].y, c.want_y) << c.x << ", " << c.y;
   }

@@ -10,6 +10,7 @@
 #include "shell/form.h"
 #include "shell/level_flow.h"
 #include "shell/main_window.h"
+#include "view/flight_view.h"
 
 namespace {
 
@@ -59,12 +60,14 @@ BENCHMARK(BM_PlayTick);
 // the rotor and the heading turn.
 void BM_HelicopterSprites(benchmark::State& state) {
   auto g = FlyingGame();
+  const heli::Painter p = g->Painter();
   for (auto _ : state) {
     g->rotor_angle = static_cast<heli::u8>(g->rotor_angle + 23);
     g->heading = static_cast<heli::u8>(g->heading + 1);
-    heli::DrawRotorWash(*g);
-    heli::DrawHelicopterShadow(*g);
-    heli::DrawHelicopterBody(*g);
+    heli::RotorWashTick(*g);
+    heli::DrawRotorWash(p, *g);
+    heli::DrawHelicopterShadow(p, *g);
+    heli::DrawHelicopterBody(p, *g);
     benchmark::ClobberMemory();
   }
 }

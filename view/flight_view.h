@@ -1,0 +1,23 @@
+#pragma once
+// The flight view: the sea, the sparkles, the tiles and the player's helicopter
+// with its chair, drawn from the game state.
+#include "game/state.h"
+#include "view/painter.h"
+
+namespace heli {
+
+void DrawSea(const Painter& p, const GameState& s);
+// The wave sparkles where they are now.
+void DrawParticles(const Painter& p, const GameState& s);
+// The map tiles in use (off-screen ones too; the draw clips them).
+void DrawTiles(const Painter& p, const GameState& s);
+// The spray under the rotor, only while the rotor runs fast and nothing crashed.
+void DrawRotorWash(const Painter& p, const GameState& s);
+// The helicopter's shadow and the rotor's shadow.
+void DrawHelicopterShadow(const Painter& p, const GameState& s);
+// The chair when it hangs out, its cable, and the warning while it is out.
+void DrawChair(const Painter& p, const GameState& s);
+// The body and the rotor.
+void DrawHelicopterBody(const Painter& p, const GameState& s);
+
+}  // namespace heli
