@@ -205,6 +205,12 @@ struct GameState {
   // What the game has asked of the sound list.
   SoundBoard sounds;
 
+  // Values a drawing step of this tick showed before the rules moved them on:
+  // the stretcher's trip timer, and level 2's flame and burning object.
+  i32 drawn_unload_timer = 0;
+  u8 drawn_flame = 0;
+  u8 drawn_fire_image = 0;
+
   // The random generator: the classic 32-bit linear congruential one, so that a
   // game with the same seed and input plays the same anywhere.
   u32 RandSeed = 0;

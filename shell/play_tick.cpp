@@ -9,6 +9,7 @@
 #include "shell/hud.h"
 #include "shell/level_flow.h"
 #include "view/flight_view.h"
+#include "view/objects_view.h"
 #include "world/helis.h"
 #include "world/map_view.h"
 #include "world/objects.h"
@@ -41,6 +42,7 @@ void PlayTick(TForm1& g) {
     RotorWashTick(g);
     DrawRotorWash(p, g);
     ObjectsTick(g);
+    DrawObjects(p, g);
     TilesTick(g);
     DrawTiles(p, g);
     PeopleTick(g);

@@ -48,8 +48,8 @@ void DrawRotorWash(const Painter& p, const GameState& s) {
   if (s.rotor_rpm <= 20 || s.crashed != 0) return;
   const int x0 = s.view_x + s.heli_screen_x;
   const int y0 = s.view_y + s.heli_screen_y;
-  p.vrt.DrawRotated(p.Back(), pic::vrt::kVrtuleVoda, x0 - s.altitude, y0 + s.altitude,
-                    s.spray_size, s.spray_size, 0.5, 0.5, s.rotor_angle, 255);
+  p.vrt.DrawRotated(p.Back(), pic::vrt::kVrtuleVoda, x0 - s.altitude, y0 + s.altitude, s.spray_size,
+                    s.spray_size, 0.5, 0.5, s.rotor_angle, 255);
 }
 
 void DrawHelicopterShadow(const Painter& p, const GameState& s) {
@@ -70,8 +70,8 @@ void DrawChair(const Painter& p, const GameState& s) {
       p.vrt.DrawRotated(p.Back(), pic::vrt::kPa1, x, y, 40 - s.chair_len, 29 - s.chair_len, 0.5,
                         0.5, s.heading, 255);
     } else {
-      p.vrt.DrawRotated(p.Back(), pic::vrt::kZidle, x, y, 17 - s.chair_len, 17 - s.chair_len,
-                        0.5, 0.5, s.heading, 255);
+      p.vrt.DrawRotated(p.Back(), pic::vrt::kZidle, x, y, 17 - s.chair_len, 17 - s.chair_len, 0.5,
+                        0.5, s.heading, 255);
     }
   }
   media::Canvas& c = p.Canvas();

@@ -14,13 +14,8 @@ namespace {
 
 // Pictures of the fixed objects in the list ostrovy.
 constexpr u8 kBasePad = pic::ostrovy::kZaklNulova;
-constexpr u8 kBaseGreen = pic::ostrovy::kZaklZelena;
-constexpr u8 kBaseRed = pic::ostrovy::kZaklCervena;
 constexpr u8 kBaseBuilding = pic::ostrovy::kZakladna2;
 constexpr u8 kFuelPad = pic::ostrovy::kBenzin0;
-constexpr u8 kFuelGreen = pic::ostrovy::kBenzinZeleny;
-constexpr u8 kFuelRed = pic::ostrovy::kBenzinCerveny;
-constexpr u8 kGrass = pic::ostrovy::kTrava1;
 constexpr u8 kFirstFlag = pic::ostrovy::kVlaj1;
 constexpr u8 kLastFlag = pic::ostrovy::kVlaj4;
 
@@ -30,16 +25,13 @@ void Scroll(const TForm1& g, WorldObject& o) {
 }
 
 // A pad's landing light blinks 10 ticks of 21 while the helicopter is over any
-// fixed object; green only when it stands correctly on this pad.
-void PadLight(TForm1& g, WorldObject& o, int sx, int sy, u8 green, u8 red) {
+// fixed object (the view shows it green only when it stands right on this pad).
+void PadLight(WorldObject& o) {
   ++o.tick;
-  if (o.tick >= 1 && o.tick <= 10) {
-    g.ostrovy.DrawImage(g.DXDraw.BackSurface(), o.landed_ok != 0 ? green : red, sx, sy);
-  }
   if (o.tick > 20) o.tick = 0;
 }
 
-void BaseFlag(TForm1& g, WorldObject& o, int sx, int sy) {
+void BaseFlag(WorldObject& o) {
   ++o.tick;
   if (o.tick == 2) {
     ++o.frame;
@@ -47,34 +39,26 @@ void BaseFlag(TForm1& g, WorldObject& o, int sx, int sy) {
   }
   if (o.frame > kLastFlag) o.frame = kFirstFlag;
   if (o.frame < kFirstFlag) o.frame = kFirstFlag;
-  g.ostrovy.DrawImage(g.DXDraw.BackSurface(), o.frame, sx + 50, sy + 60);
 }
 
 void FixedObject(TForm1& g, WorldObject& o) {
-  media::Surface& back = g.DXDraw.BackSurface();
   Scroll(g, o);
-  const int sx = g.heli_screen_x + o.x;
-  const int sy = g.heli_screen_y + o.y;
-  if (o.image == kBasePad || o.image == kFuelPad)
-    g.ostrovy.DrawImage(back, kGrass, sx - 60, sy - 50);
-  g.ostrovy.DrawImage(back, o.image, sx, sy);
-  if (o.image == kBasePad && g.over_pad != 0) PadLight(g, o, sx, sy, kBaseGreen, kBaseRed);
+  if (o.image == kBasePad && g.over_pad != 0) PadLight(o);
   if (o.image == kBaseBuilding) {
     BaseUnloadTick(g);
     if (g.endangered == 0) g.level_done = 1;
-    BaseFlag(g, o, sx, sy);
+    BaseFlag(o);
   }
-  if (o.image == kFuelPad && g.over_pad != 0) PadLight(g, o, sx, sy, kFuelGreen, kFuelRed);
+  if (o.image == kFuelPad && g.over_pad != 0) PadLight(o);
 }
 
 // Level 2's burning object: the fire (poz 16..19) under the object (poz 8..12),
-// both a step further every 5 ticks.
-void Fire(TForm1& g, WorldObject& o, int sx, int sy) {
-  media::Surface& back = g.DXDraw.BackSurface();
+// both a step further every 5 ticks; the view shows them as they were before.
+void Fire(TForm1& g, WorldObject& o) {
   if (g.special_frame < 16) g.special_frame = 19;
   if (g.special_frame > 19) g.special_frame = 16;
-  g.poz.DrawImage(back, g.special_frame, sx - 40, sy - 40);
-  g.poz.DrawImage(back, o.image, sx, sy);
+  g.drawn_flame = g.special_frame;
+  g.drawn_fire_image = o.image;
   ++g.frame_tick;
   if (g.frame_tick == 5) {
     ++g.special_frame;
@@ -102,15 +86,9 @@ void SceneryObject(TForm1& g, int n, std::span<const Animation> animations) {
     o.y += level.drift;
     o.my = static_cast<f32>(o.my + level.drift / 100.0);
   }
-  const int sx = g.heli_screen_x + o.x;
-  const int sy = g.heli_screen_y + o.y;
-  if (level.fire_flickers && n == 5) Fire(g, o, sx, sy);
+  if (level.fire_flickers && n == 5) Fire(g, o);
   for (const Animation& a : animations) {
     if (a.record == n) Animate(o, a);
-  }
-  g.poz.DrawImage(g.DXDraw.BackSurface(), o.image, sx, sy);
-  if (level.hazard == LevelParticulars::Hazard::Boat && n == 5 && g.hit_flag != 0) {
-    g.poz.DrawImage(g.DXDraw.BackSurface(), pic::poz::kLevel6Shot, sx + 70, sy + 160);
   }
 }
 

@@ -5,7 +5,8 @@ namespace heli {
 
 struct TForm1;
 
-// Scrolls, animates and draws every object; ends the level when nobody is left.
+// Scrolls and animates every object, runs the base's unloading, and ends the
+// level when nobody is left.
 void ObjectsTick(TForm1& g);
 
 }  // namespace heli

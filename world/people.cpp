@@ -125,30 +125,6 @@ void DeliverOne(TForm1& g) {
   g.rescued_label = g.rescued;
 }
 
-// The stretcher's picture for a value of the trip timer: 8 and 9 walk out empty,
-// 10 and 11 come back loaded; -1 = not drawn.
-int StretcherPicture(i32 t) {
-  static constexpr int kEmpty1[] = {58, 62, 68, 72, 76, 80, 84, 88, 92, 96, 100};
-  static constexpr int kEmpty2[] = {52, 56, 60, 64, 66, 70, 74, 78, 82, 86, 90, 94, 98};
-  auto has = [t](const auto& list) {
-    return std::find(std::begin(list), std::end(list), t) != std::end(list);
-  };
-  using namespace pic::ostrovy;
-  if (has(kEmpty1)) return kNositkaPrazdne1;
-  if (has(kEmpty2)) return kNositkaPrazdne2;
-  if (t >= 16 && t <= 50 && t % 4 == 2) return kNositkaPlne1;
-  if (t >= 16 && t <= 48 && t % 4 == 0) return kNositkaPlne2;
-  return -1;
-}
-
-void DrawStretcher(TForm1& g, int bx, int by) {
-  const i32 t = g.unload_timer;
-  const int picture = StretcherPicture(t);
-  if (picture < 0) return;
-  const int x = picture <= pic::ostrovy::kNositkaPrazdne2 ? bx + t - 94 : bx - t + 24;
-  g.ostrovy.DrawRotated(g.DXDraw.BackSurface(), picture, x, by + 180, 40, 20, 0.5, 0.5, 0, 255);
-}
-
 }  // namespace
 
 void PeopleTick(TForm1& g) {
@@ -181,9 +157,6 @@ void PeopleTick(TForm1& g) {
 void BaseUnloadTick(TForm1& g) {
   const bool standing =
       g.altitude < 6 && g.rotor_rpm < 3 && g.objects.At(3).landed_ok == 1 && g.free_seats < 4;
-  const WorldObject& base = g.objects.At(4);
-  const int bx = g.heli_screen_x + base.x;
-  const int by = g.heli_screen_y + base.y;
 
   if (standing) {
     if (g.fanfare_played == 0) {
@@ -195,8 +168,7 @@ void BaseUnloadTick(TForm1& g) {
     g.sounds.SetVolume(kHudbaHra, -7000);  // the music gives way to the unloading
   }
 
-  DrawStretcher(g, bx, by);
-  g.ostrovy.DrawImage(g.DXDraw.BackSurface(), pic::ostrovy::kStriska, bx + 10, by + 165);
+  g.drawn_unload_timer = g.unload_timer;  // the stretcher is shown where this puts it
 
   if (g.unload_timer < 1 && standing) {
     g.unloading = 1;
