@@ -50,6 +50,16 @@ struct Person {
   u8 fall_h = 0;
   u8 aboard = 0;
   u8 doomed = 0;
+
+  // What this tick showed of the person, kept by the rules where the person was at
+  // each stage (a fleeing person moves between its pictures); the view draws it.
+  enum Shown : u8 { kWaiting = 1, kRunning = 2, kFalling = 4, kMark = 8 };
+  u8 shown = 0;
+  u8 shown_phase = 0;           // waving
+  i32 run_x = 0, run_y = 0;     // running from the fire
+  i32 fall_x = 0, fall_y = 0;   // falling
+  u8 shown_w = 0, shown_h = 0;  // the falling picture's size
+  i32 mark_x = 0, mark_y = 0;   // the mark where the person died
 };
 
 struct Vortex {

@@ -10,6 +10,7 @@
 #include "shell/level_flow.h"
 #include "view/flight_view.h"
 #include "view/objects_view.h"
+#include "view/people_view.h"
 #include "world/helis.h"
 #include "world/map_view.h"
 #include "world/objects.h"
@@ -46,6 +47,7 @@ void PlayTick(TForm1& g) {
     TilesTick(g);
     DrawTiles(p, g);
     PeopleTick(g);
+    DrawPeople(p, g);
     if (g.crashed == 0 || g.crash_tick <= 6) {
       DrawHelicopterShadow(p, g);
       ChairTick(g);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "game/pictures.h"
 #include "levels/level_tables.h"
 #include "shell/form.h"
 
@@ -24,12 +23,6 @@ bool InHoistBox(const TForm1& g, const Person& p) {
 void AdvanceWave(Person& p) {
   ++p.wave_phase;
   if (p.wave_phase == 20) p.wave_phase = 1;
-}
-
-// The waving body: five pictures, four phases each; phase 0 shows none.
-int BodyPicture(u8 phase) {
-  if (phase >= 1 && phase <= 20) return pic::vrt::kPa1 + (phase - 1) / 4;
-  return -1;
 }
 
 int PeopleInUse(const TForm1& g) {
@@ -62,32 +55,35 @@ void WaitingPersonVoices(TForm1& g) {
   }
 }
 
-void DrawWaiting(TForm1& g, Person& p, int sx, int sy) {
-  media::Surface& back = g.DXDraw.BackSurface();
+void Waiting(TForm1& g, Person& p) {
   if (NearHelicopter(g, p)) WaitingPersonVoices(g);
-  g.vrt.DrawImage(back, pic::vrt::kPastin, sx, sy - 2);
-  const int body = BodyPicture(p.wave_phase);
-  if (body >= 0) g.vrt.DrawImage(back, body, sx, sy);
+  p.shown = Person::kWaiting;
+  p.shown_phase = p.wave_phase;
   AdvanceWave(p);
 }
 
-void DrawMark(TForm1& g, int sx, int sy) {
-  g.vrt.DrawRotated(g.DXDraw.BackSurface(), pic::vrt::kSkvrna, sx, sy, 37, 27, 0.5, 0.5, 0, 255);
+void ShowMark(Person& p) {
+  p.shown |= Person::kMark;
+  p.mark_x = p.x;
+  p.mark_y = p.y;
 }
 
 // Level 2: a doomed person runs from the fire for 13 ticks, then falls and
 // shrinks; the mark stays where the fall ended.
 void FleeAndFall(TForm1& g, Person& p) {
-  media::Surface& back = g.DXDraw.BackSurface();
   ++p.fall_step;
   if (p.fall_step < 14) {
-    g.vrt.DrawRotated(back, pic::vrt::kPa5, g.heli_screen_x + p.x, g.heli_screen_y + p.y, 35, 24,
-                      0.5, 0.5, g.heading, 255);
+    p.shown |= Person::kRunning;
+    p.run_x = p.x;
+    p.run_y = p.y;
     p.x += 4;
   }
   if (p.fall_step >= 13 && p.fall_step <= 25) {
-    g.vrt.DrawRotated(back, pic::vrt::kPada, g.heli_screen_x + p.x, g.heli_screen_y + p.y, p.fall_w,
-                      p.fall_h, 0.5, 0.5, g.spin_angle * 4, 255);
+    p.shown |= Person::kFalling;
+    p.fall_x = p.x;
+    p.fall_y = p.y;
+    p.shown_w = p.fall_w;
+    p.shown_h = p.fall_h;
     p.x += 1;
     p.y -= 2;
     --p.fall_w;
@@ -98,18 +94,18 @@ void FleeAndFall(TForm1& g, Person& p) {
     }
     if (NearHelicopter(g, p) && p.fall_step == 23) g.sounds.Play(kMrtvy);
   }
-  if (p.fall_step > 24) DrawMark(g, g.heli_screen_x + p.x, g.heli_screen_y + p.y);
+  if (p.fall_step > 24) ShowMark(p);
   if (p.fall_step > 25) p.fall_step = 25;
   AdvanceWave(p);
 }
 
 // Level 4: the dead are heard once, the first time the helicopter comes near.
-void DeadPerson(TForm1& g, Person& p, int sx, int sy) {
+void DeadPerson(TForm1& g, Person& p) {
   if (NearHelicopter(g, p) && p.fall_step == 0) {
     g.sounds.Play(kMrtvy);
     p.fall_step = 1;
   }
-  DrawMark(g, sx, sy);
+  ShowMark(p);
 }
 
 void DeliverOne(TForm1& g) {
@@ -142,14 +138,13 @@ void PeopleTick(TForm1& g) {
 
   for (int i = 1; i <= count; ++i) {
     Person& p = g.people.At(i);
-    const int sx = g.heli_screen_x + p.x;
-    const int sy = g.heli_screen_y + p.y;
+    p.shown = 0;
     if (p.aboard == 0 && p.doomed == 0) {
-      DrawWaiting(g, p, sx, sy);
+      Waiting(g, p);
     } else if (p.doomed == 1 && level.doom == LevelParticulars::Doom::FleeAndFall) {
       FleeAndFall(g, p);
     } else if (p.doomed == 1 && level.doom == LevelParticulars::Doom::Die) {
-      DeadPerson(g, p, sx, sy);
+      DeadPerson(g, p);
     }
   }
 }
