@@ -79,6 +79,7 @@ struct Heli {  // another helicopter
   u8 steer_west = 0, steer_east = 0, steer_north = 0, steer_south = 0;
   u8 heli_heading = 0;
   u8 heli_rotor = 0;
+  u8 shown_rotor = 0;  // the rotor's angle as this tick showed it, before it turned on
 };
 
 struct Timer {       // a window timer

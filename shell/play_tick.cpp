@@ -9,6 +9,7 @@
 #include "shell/hud.h"
 #include "shell/level_flow.h"
 #include "view/flight_view.h"
+#include "view/helis_view.h"
 #include "view/objects_view.h"
 #include "view/people_view.h"
 #include "world/helis.h"
@@ -53,7 +54,10 @@ void PlayTick(TForm1& g) {
       ChairTick(g);
       DrawChair(p, g);
       DrawHelicopterBody(p, g);
-      if (g.map_shown == 0) HelisTick(g);
+      if (g.map_shown == 0) {
+        HelisTick(g);
+        DrawHelis(p, g);
+      }
     }
   }
 

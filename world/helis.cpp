@@ -4,7 +4,6 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "game/pictures.h"
 #include "shell/form.h"
 
 namespace heli {
@@ -119,17 +118,6 @@ void Move(Heli& h) {
   }
 }
 
-void Draw(TForm1& g, Heli& h) {
-  media::Surface& back = g.DXDraw.BackSurface();
-  const int sx = g.heli_screen_x + h.x;
-  const int sy = g.heli_screen_y + h.y;
-  g.vrt.DrawRotated(back, pic::vrt::kStin, sx + 50, sy - 50, 51, 115, 0.5, 0.3, h.heli_heading, 20);
-  g.vrt.DrawRotated(back, pic::vrt::kVrtule, sx + 50, sy - 50, 98, 98, 0.5, 0.5, h.heli_rotor, 20);
-  g.vrt.DrawRotated(back, pic::vrt::kVojVrtulnik, sx, sy, 51, 115, 0.5, 0.3, h.heli_heading, 255);
-  g.vrt.DrawRotated(back, pic::vrt::kVrtule, sx, sy, 98, 98, 0.5, 0.5, h.heli_rotor, 255);
-  h.heli_rotor += 35;
-}
-
 }  // namespace
 
 void ClearHeliCourse(TForm1& g, int i) {
@@ -158,7 +146,10 @@ void HelisTick(TForm1& g) {
     TurnBackAtEdges(g, i);
     Turn(h);
     Move(h);
-    if (g.map_shown == 0) Draw(g, h);
+    if (g.map_shown == 0) {  // the rotor turns on after it has been shown
+      h.shown_rotor = h.heli_rotor;
+      h.heli_rotor += 35;
+    }
   }
 }
 
