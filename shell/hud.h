@@ -1,6 +1,5 @@
 #pragma once
-// What the play tick writes over the picture and into the window's widgets: the
-// help and map keys, the head icons, the text overlay and the mission clock.
+// The help and map keys, the head icons and the blink of the vortex warning.
 
 namespace heli {
 
@@ -9,8 +8,7 @@ struct TForm1;
 // stButton6 (help picture) and stButton7 (map screen), sharing one key lock.
 void HelpAndMapKeys(TForm1& g);
 void UpdateHeadIcons(TForm1& g);
-// "F1  Help" and the blinking vortex warning.
-void TextOverlay(TForm1& g);
-void DrawClock(TForm1& g);
+// The vortex warning blinks: on for 10 ticks of 15.
+void BlinkTick(TForm1& g);
 
 }  // namespace heli

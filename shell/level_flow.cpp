@@ -5,7 +5,6 @@
 #include <fstream>
 #include <iostream>
 
-#include "game/pictures.h"
 #include "game/reset.h"
 #include "game/save_file.h"
 #include "levels/layout.h"
@@ -181,15 +180,9 @@ void StartPlay(TForm1& g) {
 }
 
 void CrashTick(TForm1& g) {
-  media::Surface& back = g.DXDraw.BackSurface();
   g.map_shown = 0;
-  g.vrt.DrawImage(back, pic::vrt::kSorry, 150, 100);
   g.sounds.Stop(kHelik);
   if (g.crash_tick == 1) g.sounds.Play(kVybuch);
-  // Six explosion pictures, five steps each.
-  if (g.crash_tick >= 1 && g.crash_tick <= 30)
-    g.vrt.DrawImage(back, pic::vrt::kVy1 + (g.crash_tick - 1) / 5, g.view_x + g.heli_screen_x - 50,
-                    g.view_y + g.heli_screen_y - 50);
   ++g.crash_tick;
   if (g.crash_tick == 150) {
     g.crashed = 0;

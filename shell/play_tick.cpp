@@ -3,13 +3,14 @@
 #include "game/chair.h"
 #include "game/flight.h"
 #include "game/landing.h"
-#include "game/pictures.h"
 #include "game/scenery.h"
 #include "shell/form.h"
 #include "shell/hud.h"
 #include "shell/level_flow.h"
 #include "view/flight_view.h"
 #include "view/helis_view.h"
+#include "view/hud_view.h"
+#include "view/map_view.h"
 #include "view/objects_view.h"
 #include "view/people_view.h"
 #include "world/helis.h"
@@ -26,6 +27,7 @@ void PlayTick(TForm1& g) {
   if (g.altitude > 6) VortexEffectTick(g);
   if (g.map_shown != 0) {
     MapViewTick(g);
+    DrawMap(p, g);
     g.Timer1.Interval = 25;
     if (g.crashed != 0) g.map_shown = 0;
   }
@@ -67,14 +69,17 @@ void PlayTick(TForm1& g) {
   UpdateHeadIcons(g);
   DriftVortices(g);
   ComputeScroll(g);
-  TextOverlay(g);
+  BlinkTick(g);
+  DrawTextOverlay(p, g);
   if (g.key_lock > 0) --g.key_lock;
   UpdateFlightLimits(g);
   g.spin_angle = static_cast<u8>(g.spin_angle + 2);
-  if (g.map_shown == 0 && g.help_shown != 0)
-    g.vrt.DrawImage(g.DXDraw.BackSurface(), pic::vrt::kOvladani, 135, -5);
-  if (g.clock_on != 0) DrawClock(g);
-  if (g.crashed != 0) CrashTick(g);
+  DrawHelp(p, g);
+  DrawClock(p, g);
+  if (g.crashed != 0) {
+    DrawCrash(p, g);
+    CrashTick(g);
+  }
   PresentFrame(g);
 }
 

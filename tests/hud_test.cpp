@@ -8,6 +8,7 @@
 #include "shell/main_window.h"
 #include "shell/step.h"
 #include "test_game.h"
+#include "view/hud_view.h"
 
 namespace {
 
@@ -76,7 +77,8 @@ TEST(TextOverlay, VortexWarningBlinksTenOnFiveOff) {
   for (int i = 0; i < 30; ++i) {
     g->DXDraw.BackSurface().Fill(0);
     g->vortex_warning = 1;
-    heli::TextOverlay(*g);
+    heli::BlinkTick(*g);
+    heli::DrawTextOverlay(g->Painter(), *g);
     const bool shown = g->blink_tick >= 1 && g->blink_tick <= 10;
     seen += shown ? '1' : '0';
     if (media::TextAvailable()) {
@@ -95,7 +97,7 @@ TEST(TextOverlay, HelpHintIsWrittenInYellowOverBlack) {
   auto g = NewGame();
   EnterPlay(*g);
   g->DXDraw.BackSurface().Fill(media::ReduceColor(0x808080));
-  heli::TextOverlay(*g);
+  heli::DrawTextOverlay(g->Painter(), *g);
   int yellow = 0, black = 0;
   for (int y = 70; y < 90; ++y)
     for (int x = 700; x < 770; ++x) {

@@ -5,7 +5,7 @@ namespace heli {
 
 struct TForm1;
 
-// Moves the world and draws the map with its marks.
+// While the map is shown: the world moves on beneath it and the vortex marks turn.
 void MapViewTick(TForm1& g);
 
 }  // namespace heli

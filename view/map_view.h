@@ -1,0 +1,10 @@
+#pragma once
+// The full-screen map with its marks.
+#include "game/state.h"
+#include "view/painter.h"
+
+namespace heli {
+
+void DrawMap(const Painter& p, const GameState& s);
+
+}  // namespace heli
