@@ -16,8 +16,12 @@
 namespace {
 
 using heli::testing::NewGame;
+using heli::testing::RedPixels;
 using heli::testing::Ticks;
 using heli::testing::WorkFolder;
+
+constexpr char kNoSave[] = "Uložená hra CHYBÍ !!";
+constexpr char kUnreadable[] = "Uloženou hru NELZE PŘEČÍST !!";
 
 // The names in the working folder.
 std::set<std::string> Names() {
@@ -37,16 +41,23 @@ std::unique_ptr<heli::TForm1> OnSavedGameButton() {
   return g;
 }
 
-TEST(SaveFile, ContinuingWithoutAFileDoesNothing) {
+TEST(SaveFile, ContinuingWithoutAFileSaysThereIsNone) {
   WorkFolder work;
   auto g = OnSavedGameButton();
+  EXPECT_EQ(RedPixels(*g, 0, 558, 800, 600), 0);
+  ::testing::internal::CaptureStderr();
   heli::klik(*g);
+  const std::string err = ::testing::internal::GetCapturedStderr();
   EXPECT_EQ(g->load_failed, 1);
   EXPECT_EQ(g->level, 1);
   EXPECT_EQ(g->in_menu, 1);
   EXPECT_EQ(g->level_intro, 0);
   EXPECT_EQ(g->game_started, 0);
   EXPECT_TRUE(g->level_error.empty());
+  EXPECT_EQ(g->save_note, kNoSave);
+  EXPECT_NE(err.find("uloz.dat: no saved game"), std::string::npos) << err;
+  Ticks(*g, 1);
+  EXPECT_GT(RedPixels(*g, 0, 558, 800, 600), 50);  // where a level file's error shows
   EXPECT_FALSE(std::filesystem::exists(heli::kSaveFileName));
 }
 
@@ -57,11 +68,14 @@ TEST(SaveFile, EmptyOrOutOfRangeSavesAreNotLoaded) {
     WorkFolder::Write(heli::kSaveFileName, bad);
     auto g = OnSavedGameButton();
     g->load_failed = 0;
+    ::testing::internal::CaptureStderr();
     heli::klik(*g);
+    ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(g->load_failed, 1) << "size " << bad.size();
     EXPECT_EQ(g->level, 1);
     EXPECT_EQ(g->in_menu, 1);
     EXPECT_EQ(g->level_intro, 0);
+    EXPECT_EQ(g->save_note, kUnreadable);
     EXPECT_EQ(WorkFolder::Read(heli::kSaveFileName), bad);
   }
 }
