@@ -37,6 +37,7 @@ void Window::Open(WindowMode mode, int width, int height, const std::string& tit
   width_ = width;
   height_ = height;
   constexpr char kHeadless[] = " (--headless runs the game without one, for tests)";
+  LeaveSignalsToProgram();
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
     throw Error(std::string("no display could be opened: ") + SDL_GetError() + kHeadless);
   video_ = true;
@@ -235,6 +236,12 @@ void Window::PumpEvents(EventSink& sink) {
         break;
     }
   }
+}
+
+void LeaveSignalsToProgram() {
+  // SDL would turn SIGINT and SIGTERM into a quit event, which a loop that reads no
+  // window events never sees.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
 }
 
 double WallSeconds() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
@@ -194,6 +195,27 @@ class Player {
   std::set<int> held_;
 };
 
+volatile std::sig_atomic_t stop_signal = 0;
+
+extern "C" void OnStopSignal(int sig) {
+  stop_signal = sig;
+}
+
+// SIGINT and SIGTERM end the run before the next tick, so that the window, the
+// sound and every file are closed as on any other ending. A signal the parent set
+// to be ignored (a script's background job) stays ignored.
+void CatchStopSignals() {
+  for (int sig : {SIGINT, SIGTERM}) {
+    struct sigaction old {};
+    if (sigaction(sig, nullptr, &old) != 0 || old.sa_handler == SIG_IGN) continue;
+    struct sigaction action {};
+    action.sa_handler = OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(sig, &action, nullptr);
+  }
+}
+
 std::uint32_t SeedFromWallClock() {
   const auto now = std::chrono::system_clock::now().time_since_epoch();
   return static_cast<std::uint32_t>(
@@ -239,9 +261,7 @@ void PrintTickStats(const std::vector<double>& starts, double cpu_seconds, int r
       wall > 0 ? 100.0 * cpu_seconds / wall : 0.0);
 }
 
-}  // namespace
-
-int RunProgram(const Options& given) {
+int RunGame(const Options& given) {
   Options options = given;
   const bool timing = !options.timedemo.empty();
   if (timing) {
@@ -307,7 +327,7 @@ int RunProgram(const Options& given) {
   const std::clock_t cpu_start = std::clock();
   int exit_status = 0;
 
-  while (!g.closed && (options.ticks < 0 || tick < options.ticks)) {
+  while (!g.closed && !stop_signal && (options.ticks < 0 || tick < options.ticks)) {
     const std::int64_t step = clock.NextTickStep();
     if (window) {
       // Real time: wait for the tick's moment, sleeping in whole milliseconds and
@@ -315,14 +335,14 @@ int RunProgram(const Options& given) {
       for (;;) {
         window->PumpEvents(queue);
         const double wait = start + static_cast<double>(step) * period - media::WallSeconds();
-        if (wait <= 0 || queue.closed) {
+        if (wait <= 0 || queue.closed || stop_signal) {
           // A late tick runs once; the schedule moves on instead of catching up.
           if (wait < -period) start -= wait;
           break;
         }
         media::SleepSeconds(wait > 0.002 ? 0.001 : wait);
       }
-      if (queue.closed) break;
+      if (queue.closed || stop_signal) break;
       if (options.tick_stats) tick_starts.push_back(media::WallSeconds());
     }
     while (auto due = clock.CassDue(step)) {
@@ -396,6 +416,23 @@ int RunProgram(const Options& given) {
                 static_cast<long long>(Percentile(tick_us, 0.99)));
   }
   return exit_status;
+}
+
+}  // namespace
+
+int RunProgram(const Options& options) {
+  CatchStopSignals();
+  const int status = RunGame(options);
+  if (const int sig = stop_signal) {
+    // Everything is closed: end by the signal itself, as the shell expects of a
+    // program interrupted (status 128 + the signal's number).
+    std::fflush(nullptr);
+    std::cout.flush();
+    std::signal(sig, SIG_DFL);
+    std::raise(sig);
+    return 128 + sig;
+  }
+  return status;
 }
 
 }  // namespace heli
