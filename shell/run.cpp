@@ -188,6 +188,14 @@ class Player {
     }
     return true;
   }
+  // Every event delivered: a demo without `end` has nothing more to play.
+  bool Done() const { return next_ >= demo_.events.size(); }
+  // Lets go of the keys the demo holds, so that only the player's own are held.
+  void LetGo(TForm1& g, std::int64_t tick, Recorder* recorder) {
+    for (int k : held_) g.DXInput1.KeyUp(k);
+    held_.clear();
+    if (recorder) recorder->Played(DemoEvent{tick, DemoEvent::Kind::Hold, {}});
+  }
 
  private:
   Demo demo_;
@@ -389,6 +397,13 @@ int RunGame(const Options& given) {
         std::cerr << "heli-rescue: cannot write " << file.string() << "\n";
     }
     ++tick;
+    // A demo without `end` stops with the tick of its last event; in a window the
+    // player takes the controls over from the next tick on.
+    if (player && player->Done()) {
+      if (!window) break;
+      player->LetGo(g, tick, recorder.get());
+      player.reset();
+    }
   }
 
   if (recorder && !recorder->Write(options.record, tick)) {
