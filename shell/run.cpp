@@ -310,8 +310,8 @@ int RunGame(const Options& given) {
     return 1;
   }
   create(g);
-  // A level that cannot start leaves the menu, which says why; the run goes on.
-  if (options.level) StartAtLevel(g, *options.level);
+  // The level asked for cannot be played: it said why on stderr.
+  if (options.level && !StartAtLevel(g, *options.level)) return 1;
 
   std::unique_ptr<std::ofstream> dump;
   if (!options.dump.empty()) {

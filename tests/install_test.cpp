@@ -211,7 +211,7 @@ TEST_F(Program, TheWorkingFoldersDataComesFirst) {
   fs::create_directories(work_ / "data");
   std::ofstream(work_ / "data" / "lev1.lta") << "not a level file";
   const Result r = RunIn(work_, Built() + " --headless --ticks 10 --level 1");
-  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.status, 1) << r.err;
   // The program read the broken file here, not the good one beside itself.
   EXPECT_NE(r.err.find("data/lev1.lta"), std::string::npos) << r.err;
   EXPECT_FALSE(Mentions(r.err, "no level files")) << r.err;
@@ -221,7 +221,7 @@ TEST_F(Program, DataDirOverridesTheSearch) {
   if (!heli::testing::LevelFilesPresent()) GTEST_SKIP() << "no level files were built";
   fs::create_directories(work_ / "empty");
   const Result r = RunIn(work_, Built() + " --headless --ticks 10 --level 1 --data-dir empty");
-  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.status, 1) << r.err;
   EXPECT_NE(r.err.find("looked in: empty\n"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("Cannot open file empty/lev1.lta"), std::string::npos) << r.err;
   const Result good = RunIn(work_, Built() + " --headless --ticks 10 --level 1 --data-dir '" +
@@ -239,7 +239,7 @@ TEST_F(Program, SaysWhereItLookedWhenNoFolderHoldsTheLevelFiles) {
   fs::copy_file(fs::path(HELI_BINARY_DIR) / "heli-rescue", work_ / "bin" / "heli-rescue");
   fs::permissions(work_ / "bin" / "heli-rescue", fs::perms::owner_all);
   const Result r = RunIn(work_ / "run", "../bin/heli-rescue --headless --ticks 10 --level 1");
-  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.status, 1) << r.err;
   const fs::path real = fs::canonical(work_);
   for (const fs::path& tried :
        {fs::path("data"), real / "bin" / "data", real / "share" / "heli-rescue" / "data"})
