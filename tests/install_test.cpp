@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "demo_runner.h"
+#include "program_runner.h"
 #include "shell/folders.h"
 #include "shell/manpage.h"
 #include "shell/options.h"
@@ -21,40 +22,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using heli::testing::MakeTempFolder;
+using heli::testing::ReadAll;
+using heli::testing::Result;
+using heli::testing::RunIn;
+
 constexpr const char* kAppId = "cz.kovra.HeliRescue";
-
-std::string ReadAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-fs::path MakeTempFolder(const std::string& what) {
-  std::string name = (fs::temp_directory_path() / ("heli-" + what + "-XXXXXX")).string();
-  if (!mkdtemp(name.data())) return {};
-  return name;
-}
-
-struct Result {
-  int status = -1;
-  std::string out, err;
-};
-
-// Runs a shell command in `folder`, with its output kept.
-Result RunIn(const fs::path& folder, const std::string& command) {
-  static int n = 0;
-  const fs::path out = heli::testing::TempFile("run" + std::to_string(++n) + ".out");
-  const fs::path err = heli::testing::TempFile("run" + std::to_string(n) + ".err");
-  const std::string line = "cd '" + folder.string() + "' && " + command + " >'" + out.string() +
-                           "' 2>'" + err.string() + "' </dev/null";
-  const int rc = std::system(line.c_str());
-  Result r;
-  r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-  r.out = ReadAll(out);
-  r.err = ReadAll(err);
-  fs::remove(out);
-  fs::remove(err);
-  return r;
-}
 
 bool HasTool(const std::string& name) {
   return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
