@@ -170,10 +170,6 @@ TEST(LevelStart, ASaveThatFailsIsReportedOnceAndPlayGoesOn) {
   Ticks(*g, 1);
   EXPECT_EQ(WorkFolder::Read("saves/uloz.dat"), "\x04");
   EXPECT_TRUE(g->save_note.empty());
-  heli::down(*g, heli::VK_ESCAPE);
-  heli::down(*g, heli::VK_ESCAPE);
-  Ticks(*g, 1);
-  EXPECT_EQ(RedPixels(*g, 0, 558, 800, 600), 0);
 }
 
 TEST(LevelStart, SavedGameContinuesAtTheSavedLevel) {

@@ -64,7 +64,6 @@ TEST_F(PlayScript, InstallsWhatPlayingNeedsAndKeepsTheSaveInThePlayersFolder) {
   Result r = Run("./play --window");
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_NE(log_.find("apt-get install -y -qq build-essential cmake"), std::string::npos) << log_;
-  EXPECT_NE(log_.find("libsdl2-ttf-dev"), std::string::npos) << log_;
   for (const char* test_only : {"libgtest-dev", "libbenchmark-dev", "clang", "appstream"})
     EXPECT_EQ(log_.find(test_only), std::string::npos) << test_only << "\n" << log_;
   EXPECT_NE(log_.find("-DHELI_TESTS=OFF"), std::string::npos) << log_;
@@ -86,7 +85,6 @@ TEST_F(PlayScript, InstallsWhatPlayingNeedsAndKeepsTheSaveInThePlayersFolder) {
   for (const char* wanted : {"libsdl2-dev", "libgtest-dev", "libbenchmark-dev", "clang",
                              "appstream", "desktop-file-utils", "nlohmann-json3-dev"})
     EXPECT_NE(log_.find(wanted), std::string::npos) << wanted << "\n" << log_;
-  EXPECT_NE(Run("tools/deps.sh").status, 0);
 }
 
 }  // namespace
