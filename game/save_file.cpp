@@ -1,49 +1,137 @@
 #include "game/save_file.h"
 
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <string>
 
 #include "game/state.h"
 
 namespace heli {
 
+namespace fs = std::filesystem;
+
 namespace {
-std::filesystem::path& Folder() {
-  static std::filesystem::path folder;
+
+fs::path& Folder() {
+  static fs::path folder;
   return folder;
 }
+
+struct Fault {
+  SaveStep step = SaveStep::None;
+  int error = 0;
+};
+
+Fault& InjectedFault() {
+  static Fault fault;
+  return fault;
+}
+
+// Runs one step of a save: 0, or the errno it failed with. A fault injected for
+// the step fails it without running it.
+template <typename Action>
+int Step(SaveStep step, Action action) {
+  if (InjectedFault().step == step) return InjectedFault().error;
+  return action() ? 0 : errno;
+}
+
+// The new file gets the permissions a plain create would have given it.
+mode_t CreateMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+int WriteSaveFile(unsigned char level) {
+  const fs::path target = SaveFilePath();
+  std::string temp = target.string() + ".XXXXXX";
+  int fd = -1;
+  if (int error =
+          Step(SaveStep::Create, [&] { return (fd = ::mkostemp(temp.data(), O_CLOEXEC)) >= 0; }))
+    return error;
+  // Until the rename, a failure only has the new file to remove.
+  auto abandon = [&](int error) {
+    if (fd >= 0) ::close(fd);
+    ::unlink(temp.c_str());
+    return error;
+  };
+  ::fchmod(fd, CreateMode());  // mkostemp makes it private; a failure here does no harm
+
+  if (int error = Step(SaveStep::Write, [&] {
+        ssize_t written;
+        do {
+          written = ::write(fd, &level, 1);
+        } while (written < 0 && errno == EINTR);
+        if (written == 0) errno = ENOSPC;
+        return written == 1;
+      }))
+    return abandon(error);
+  if (int error = Step(SaveStep::Sync, [&] { return ::fsync(fd) == 0; })) return abandon(error);
+  if (int error = Step(SaveStep::Close, [&] {
+        const bool closed = ::close(fd) == 0;
+        fd = -1;
+        return closed;
+      }))
+    return abandon(error);
+  if (int error =
+          Step(SaveStep::Rename, [&] { return std::rename(temp.c_str(), target.c_str()) == 0; }))
+    return abandon(error);
+  // Makes the rename itself survive a power cut.
+  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  return Step(SaveStep::SyncFolder, [&] {
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) return false;
+    const bool synced = ::fsync(dir) == 0;
+    const int error = errno;
+    ::close(dir);
+    errno = error;
+    return synced;
+  });
+}
+
 }  // namespace
 
-void SetSaveFolder(const std::filesystem::path& folder) {
+void SetSaveFolder(const fs::path& folder) {
   Folder() = folder;
 }
 
-const std::filesystem::path& SaveFolder() {
+const fs::path& SaveFolder() {
   return Folder();
 }
 
-std::filesystem::path SaveFilePath() {
-  return Folder().empty() ? std::filesystem::path(kSaveFileName) : Folder() / kSaveFileName;
+fs::path SaveFilePath() {
+  return Folder().empty() ? fs::path(kSaveFileName) : Folder() / kSaveFileName;
 }
 
-void LoadProgress(GameState& g) {
+LoadResult LoadProgress(GameState& g) {
   g.load_failed = 1;
-  std::ifstream in(SaveFilePath(), std::ios::binary);
-  if (!in) return;
-  char byte = 0;
-  if (!in.get(byte)) return;
-  const u8 saved = static_cast<u8>(byte);
+  const int fd = ::open(SaveFilePath().c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return errno == ENOENT ? LoadResult::NoSave : LoadResult::Unreadable;
+  unsigned char saved = 0;
+  ssize_t got;
+  do {
+    got = ::read(fd, &saved, 1);
+  } while (got < 0 && errno == EINTR);
+  ::close(fd);
   // A level the game has no layout and no pictures for is no saved game.
-  if (saved < 1 || saved > 9) return;
+  if (got != 1 || saved < 1 || saved > 9) return LoadResult::Unreadable;
   g.level = saved;
   g.load_failed = 0;
+  return LoadResult::Loaded;
 }
 
-bool SaveProgress(const GameState& g) {
-  std::ofstream out(SaveFilePath(), std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out.put(static_cast<char>(g.level));
-  out.close();
-  return !out.fail();
+bool SaveProgress(const GameState& g, std::error_code* error) {
+  const int e = WriteSaveFile(g.level);
+  if (error) *error = std::error_code(e, std::generic_category());
+  return e == 0;
+}
+
+void SetSaveFault(SaveStep step, int error) {
+  InjectedFault() = {step, error};
 }
 
 }  // namespace heli

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "media/window.h"
+
 namespace media {
 namespace {
 
@@ -39,6 +41,7 @@ Input::~Input() {
 
 void Input::Initialize() {
   CloseDevice();
+  LeaveSignalsToProgram();
   if (!subsystem_) subsystem_ = SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER | SDL_INIT_JOYSTICK) == 0;
   OpenFirstDevice();
   PollInput();

@@ -36,9 +36,20 @@ void Window::Open(WindowMode mode, int width, int height, const std::string& tit
                   int frame_rate) {
   width_ = width;
   height_ = height;
+  constexpr char kHeadless[] = " (--headless runs the game without one, for tests)";
+  LeaveSignalsToProgram();
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
-    throw Error(std::string("The display cannot be initialized: ") + SDL_GetError());
+    throw Error(std::string("no display could be opened: ") + SDL_GetError() + kHeadless);
   video_ = true;
+  // Finding no display, SDL settles for a driver that shows nothing: a game nobody
+  // can see, running until killed. Those drivers are for when they are asked for.
+  const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if ((!asked || !*asked) && driver &&
+      (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0 ||
+       SDL_strcmp(driver, "evdev") == 0))
+    throw Error(std::string("no display could be opened: no X11 or Wayland display found") +
+                kHeadless);
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");  // sharp, nearest-pixel scaling
 
   // Every mode can become a window (Alt+Enter), and a window can be resized.
@@ -225,6 +236,12 @@ void Window::PumpEvents(EventSink& sink) {
         break;
     }
   }
+}
+
+void LeaveSignalsToProgram() {
+  // SDL would turn SIGINT and SIGTERM into a quit event, which a loop that reads no
+  // window events never sees.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
 }
 
 double WallSeconds() {

@@ -78,6 +78,10 @@ class Window {
   std::vector<int> taken_keys_;
 };
 
+// Keeps SDL from handling SIGINT and SIGTERM itself; called before any part of SDL
+// starts.
+void LeaveSignalsToProgram();
+
 // The wall clock of the real-time loop (never read by game logic).
 double WallSeconds();
 void SleepSeconds(double seconds);

@@ -45,6 +45,10 @@ struct TForm1 : GameState {
   // Why the last level start failed (a level picture file that could not be
   // read); the menu shows it until a level starts.
   std::string level_error;
+  // What the save file was last found to be when it could not be read or written
+  // (no save, an unreadable one, a save that failed), in the player's words; the
+  // menu shows it, under a level error, until a load or a save succeeds.
+  std::string save_note;
 };
 
 using Game = TForm1;

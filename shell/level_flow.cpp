@@ -84,9 +84,20 @@ void LevelStartFailed(TForm1& g, const std::string& error) {
   ShowPanels(g, false);
 }
 
-void ReportSaveFailure() {
-  std::cerr << "heli-rescue: cannot write " << SaveFilePath().string()
+// What the menu says about the save file.
+constexpr char kNoSave[] = "Uložená hra CHYBÍ !!";
+constexpr char kUnreadableSave[] = "Uloženou hru NELZE PŘEČÍST !!";
+constexpr char kNotSaved[] = "Hra NEBYLA ULOŽENA !!";
+
+void Save(TForm1& g) {
+  std::error_code error;
+  if (SaveProgress(g, &error)) {
+    g.save_note.clear();
+    return;
+  }
+  std::cerr << "heli-rescue: cannot write " << SaveFilePath().string() << ": " << error.message()
             << "; the level reached is not saved\n";
+  g.save_note = kNotSaved;
 }
 
 // New game and saved game: play starts at `level` from its start screen.
@@ -109,8 +120,17 @@ bool BeginGame(TForm1& g, u8 level) {
 
 void LoadGame(TForm1& g) {
   const u8 prior_level = g.level;
-  LoadProgress(g);
-  if (g.load_failed != 0) return;
+  const LoadResult loaded = LoadProgress(g);
+  if (loaded != LoadResult::Loaded) {
+    const bool none = loaded == LoadResult::NoSave;
+    std::cerr << "heli-rescue: " << SaveFilePath().string()
+              << (none ? ": no saved game\n" : ": the saved game cannot be read\n");
+    // The answer to this click, rather than an older level error.
+    g.level_error.clear();
+    g.save_note = none ? kNoSave : kUnreadableSave;
+    return;
+  }
+  g.save_note.clear();
   if (!BeginGame(g, g.level)) g.level = prior_level;
 }
 
@@ -158,7 +178,7 @@ bool StartLevel(TForm1& g) {
   if (g.level_done != 0) {
     g.level = next;
     // Level 1 is never saved, so completing level 9 leaves the save at 9.
-    if (g.level > 1 && !SaveProgress(g)) ReportSaveFailure();
+    if (g.level > 1) Save(g);
   }
   g.lev_file = file;
   g.poz = std::move(pictures);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
@@ -188,12 +189,41 @@ class Player {
     }
     return true;
   }
+  // Every event delivered: a demo without `end` has nothing more to play.
+  bool Done() const { return next_ >= demo_.events.size(); }
+  // Lets go of the keys the demo holds, so that only the player's own are held.
+  void LetGo(TForm1& g, std::int64_t tick, Recorder* recorder) {
+    for (int k : held_) g.DXInput1.KeyUp(k);
+    held_.clear();
+    if (recorder) recorder->Played(DemoEvent{tick, DemoEvent::Kind::Hold, {}});
+  }
 
  private:
   Demo demo_;
   std::size_t next_ = 0;
   std::set<int> held_;
 };
+
+volatile std::sig_atomic_t stop_signal = 0;
+
+extern "C" void OnStopSignal(int sig) {
+  stop_signal = sig;
+}
+
+// SIGINT and SIGTERM end the run before the next tick, so that the window, the
+// sound and every file are closed as on any other ending. A signal the parent set
+// to be ignored (a script's background job) stays ignored.
+void CatchStopSignals() {
+  for (int sig : {SIGINT, SIGTERM}) {
+    struct sigaction old {};
+    if (sigaction(sig, nullptr, &old) != 0 || old.sa_handler == SIG_IGN) continue;
+    struct sigaction action {};
+    action.sa_handler = OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(sig, &action, nullptr);
+  }
+}
 
 std::uint32_t SeedFromWallClock() {
   const auto now = std::chrono::system_clock::now().time_since_epoch();
@@ -240,9 +270,7 @@ void PrintTickStats(const std::vector<double>& starts, double cpu_seconds, int r
       wall > 0 ? 100.0 * cpu_seconds / wall : 0.0);
 }
 
-}  // namespace
-
-int RunProgram(const Options& given) {
+int RunGame(const Options& given) {
   Options options = given;
   const bool timing = !options.timedemo.empty();
   if (timing) {
@@ -283,8 +311,8 @@ int RunProgram(const Options& given) {
     return 1;
   }
   create(g);
-  // A level that cannot start leaves the menu, which says why; the run goes on.
-  if (options.level) StartAtLevel(g, *options.level);
+  // The level asked for cannot be played: it said why on stderr.
+  if (options.level && !StartAtLevel(g, *options.level)) return 1;
 
   std::unique_ptr<std::ofstream> dump;
   if (!options.dump.empty()) {
@@ -309,7 +337,7 @@ int RunProgram(const Options& given) {
   const std::clock_t cpu_start = std::clock();
   int exit_status = 0;
 
-  while (!g.closed && (options.ticks < 0 || tick < options.ticks)) {
+  while (!g.closed && !stop_signal && (options.ticks < 0 || tick < options.ticks)) {
     const std::int64_t step = clock.NextTickStep();
     if (window) {
       // Real time: wait for the tick's moment, sleeping in whole milliseconds and
@@ -317,14 +345,14 @@ int RunProgram(const Options& given) {
       for (;;) {
         window->PumpEvents(queue);
         const double wait = start + static_cast<double>(step) * period - media::WallSeconds();
-        if (wait <= 0 || queue.closed) {
+        if (wait <= 0 || queue.closed || stop_signal) {
           // A late tick runs once; the schedule moves on instead of catching up.
           if (wait < -period) start -= wait;
           break;
         }
         media::SleepSeconds(wait > 0.002 ? 0.001 : wait);
       }
-      if (queue.closed) break;
+      if (queue.closed || stop_signal) break;
       if (options.tick_stats) tick_starts.push_back(media::WallSeconds());
     }
     const double before = timing ? media::WallSeconds() : 0;
@@ -362,6 +390,13 @@ int RunProgram(const Options& given) {
         std::cerr << "heli-rescue: cannot write " << file.string() << "\n";
     }
     ++tick;
+    // A demo without `end` stops with the tick of its last event; in a window the
+    // player takes the controls over from the next tick on.
+    if (player && player->Done()) {
+      if (!window) break;
+      player->LetGo(g, tick, recorder.get());
+      player.reset();
+    }
   }
 
   if (recorder && !recorder->Write(options.record, tick)) {
@@ -389,6 +424,23 @@ int RunProgram(const Options& given) {
                 static_cast<long long>(Percentile(tick_us, 0.99)));
   }
   return exit_status;
+}
+
+}  // namespace
+
+int RunProgram(const Options& options) {
+  CatchStopSignals();
+  const int status = RunGame(options);
+  if (const int sig = stop_signal) {
+    // Everything is closed: end by the signal itself, as the shell expects of a
+    // program interrupted (status 128 + the signal's number).
+    std::fflush(nullptr);
+    std::cout.flush();
+    std::signal(sig, SIG_DFL);
+    std::raise(sig);
+    return 128 + sig;
+  }
+  return status;
 }
 
 }  // namespace heli

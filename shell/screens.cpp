@@ -96,12 +96,13 @@ void MenuTick(TForm1& g) {
   if (g.mouse_y > 555 || g.mouse_y < 35) g.menu_item = 0;
 
   media::Canvas& c = g.DXDraw.SurfaceCanvas();
-  if (!g.level_error.empty()) {
+  const std::string& note = g.level_error.empty() ? g.save_note : g.level_error;
+  if (!note.empty()) {
     // Below the lowest band, where the background shows no button.
     c.Brush.Style = media::BrushStyle::bsClear;
     c.Font.Color = media::clRed;
     c.Font.Size = 15;
-    c.TextOut(20, 565, g.level_error);
+    c.TextOut(20, 565, note);
   }
   c.ReleaseCanvas();
   PresentFrame(g);

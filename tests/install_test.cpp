@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "demo_runner.h"
+#include "program_runner.h"
 #include "shell/folders.h"
 #include "shell/manpage.h"
 #include "shell/options.h"
@@ -21,40 +22,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+using heli::testing::MakeTempFolder;
+using heli::testing::ReadAll;
+using heli::testing::Result;
+using heli::testing::RunIn;
+
 constexpr const char* kAppId = "cz.kovra.HeliRescue";
-
-std::string ReadAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-fs::path MakeTempFolder(const std::string& what) {
-  std::string name = (fs::temp_directory_path() / ("heli-" + what + "-XXXXXX")).string();
-  if (!mkdtemp(name.data())) return {};
-  return name;
-}
-
-struct Result {
-  int status = -1;
-  std::string out, err;
-};
-
-// Runs a shell command in `folder`, with its output kept.
-Result RunIn(const fs::path& folder, const std::string& command) {
-  static int n = 0;
-  const fs::path out = heli::testing::TempFile("run" + std::to_string(++n) + ".out");
-  const fs::path err = heli::testing::TempFile("run" + std::to_string(n) + ".err");
-  const std::string line = "cd '" + folder.string() + "' && " + command + " >'" + out.string() +
-                           "' 2>'" + err.string() + "' </dev/null";
-  const int rc = std::system(line.c_str());
-  Result r;
-  r.status = WIFEXITED(rc) ? WEXITSTATUS(rc) : -1;
-  r.out = ReadAll(out);
-  r.err = ReadAll(err);
-  fs::remove(out);
-  fs::remove(err);
-  return r;
-}
 
 bool HasTool(const std::string& name) {
   return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
@@ -211,7 +184,7 @@ TEST_F(Program, TheWorkingFoldersDataComesFirst) {
   fs::create_directories(work_ / "data");
   std::ofstream(work_ / "data" / "lev1.lta") << "not a level file";
   const Result r = RunIn(work_, Built() + " --headless --ticks 10 --level 1");
-  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.status, 1) << r.err;
   // The program read the broken file here, not the good one beside itself.
   EXPECT_NE(r.err.find("data/lev1.lta"), std::string::npos) << r.err;
   EXPECT_FALSE(Mentions(r.err, "no level files")) << r.err;
@@ -221,7 +194,7 @@ TEST_F(Program, DataDirOverridesTheSearch) {
   if (!heli::testing::LevelFilesPresent()) GTEST_SKIP() << "no level files were built";
   fs::create_directories(work_ / "empty");
   const Result r = RunIn(work_, Built() + " --headless --ticks 10 --level 1 --data-dir empty");
-  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.status, 1) << r.err;
   EXPECT_NE(r.err.find("looked in: empty\n"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("Cannot open file empty/lev1.lta"), std::string::npos) << r.err;
   const Result good = RunIn(work_, Built() + " --headless --ticks 10 --level 1 --data-dir '" +
@@ -239,7 +212,7 @@ TEST_F(Program, SaysWhereItLookedWhenNoFolderHoldsTheLevelFiles) {
   fs::copy_file(fs::path(HELI_BINARY_DIR) / "heli-rescue", work_ / "bin" / "heli-rescue");
   fs::permissions(work_ / "bin" / "heli-rescue", fs::perms::owner_all);
   const Result r = RunIn(work_ / "run", "../bin/heli-rescue --headless --ticks 10 --level 1");
-  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.status, 1) << r.err;
   const fs::path real = fs::canonical(work_);
   for (const fs::path& tried :
        {fs::path("data"), real / "bin" / "data", real / "share" / "heli-rescue" / "data"})

@@ -125,21 +125,51 @@ TEST(LevelStart, CompletingALevelSavesTheLevelReached) {
   EXPECT_EQ(WorkFolder::Read(heli::kSaveFileName), "\x09");
 }
 
+// A save that fails (a folder in the file's place, then a save folder that
+// vanished) is reported once on stderr and in the menu, and play goes on; the next
+// save that succeeds takes the menu's line away.
 TEST(LevelStart, ASaveThatFailsIsReportedOnceAndPlayGoesOn) {
   NEED_LEVEL_FILES();
   WorkFolder work;
   work.LinkLevelFiles();
+  struct Restore {
+    ~Restore() { heli::SetSaveFolder({}); }
+  } restore;
   std::filesystem::create_directory(heli::kSaveFileName);
   auto g = Playing(1);
   g->level_done = 1;
   ::testing::internal::CaptureStderr();
   Ticks(*g, 1);
-  const std::string err = ::testing::internal::GetCapturedStderr();
+  std::string err = ::testing::internal::GetCapturedStderr();
   EXPECT_EQ(g->level, 2);
   EXPECT_EQ(g->level_intro, 1);
   EXPECT_TRUE(g->level_error.empty());
-  EXPECT_NE(err.find("cannot write uloz.dat"), std::string::npos) << err;
+  EXPECT_NE(err.find("cannot write uloz.dat: Is a directory"), std::string::npos) << err;
   EXPECT_EQ(err.find("cannot write", err.find("cannot write") + 1), std::string::npos) << err;
+  heli::down(*g, heli::VK_ESCAPE);  // play
+  heli::down(*g, heli::VK_ESCAPE);  // the menu
+  Ticks(*g, 1);
+  EXPECT_EQ(g->save_note, "Hra NEBYLA ULOŽENA !!");
+  EXPECT_GT(RedPixels(*g, 0, 558, 800, 600), 50);
+
+  std::filesystem::create_directory("saves");
+  heli::SetSaveFolder("saves");
+  std::filesystem::remove("saves");
+  Choose(*g, 23);
+  g->level_done = 1;
+  ::testing::internal::CaptureStderr();
+  Ticks(*g, 1);
+  err = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(g->level, 3);
+  EXPECT_NE(err.find("saves/uloz.dat: No such file or directory"), std::string::npos) << err;
+  EXPECT_FALSE(std::filesystem::exists("saves"));  // not made again where it vanished
+
+  std::filesystem::create_directory("saves");
+  heli::down(*g, heli::VK_ESCAPE);
+  g->level_done = 1;
+  Ticks(*g, 1);
+  EXPECT_EQ(WorkFolder::Read("saves/uloz.dat"), "\x04");
+  EXPECT_TRUE(g->save_note.empty());
 }
 
 TEST(LevelStart, SavedGameContinuesAtTheSavedLevel) {

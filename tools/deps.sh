@@ -1,10 +1,20 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, only when some are missing.
+# Installs the Debian packages that are missing:
+#   tools/deps.sh play   what building and playing the game need
+#   tools/deps.sh test   those, and what the tests, the fuzzing and the validators need
 set -euo pipefail
-pkgs=(build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libopenal-dev libopenal1
-      libjpeg62-turbo-dev libpng-dev libfontconfig-dev fonts-dejavu-core
-      googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev
+play=(build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libopenal-dev libopenal1
+      libjpeg62-turbo-dev libpng-dev libfontconfig-dev fonts-dejavu-core)
+test=(googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev
       desktop-file-utils appstream clang libclang-rt-14-dev)
+case "${1:-}" in
+  play) pkgs=("${play[@]}") ;;
+  test) pkgs=("${play[@]}" "${test[@]}") ;;
+  *)
+    echo "usage: tools/deps.sh play|test" >&2
+    exit 2
+    ;;
+esac
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
