@@ -13,6 +13,7 @@ using u8 = std::uint8_t;
 using i32 = std::int32_t;
 using u32 = std::uint32_t;
 using f32 = float;
+using i8 = std::int8_t;
 
 struct Tile {    // map tile (scenery island)
   u8 image = 0;  // list ostrovy
@@ -140,6 +141,7 @@ struct GameState {
   u8 level_done = 0;
   u8 in_menu = 0;
   u8 menu_item = 0;
+  i8 menu_hover = -1;  // the menu button (0 .. 3) whose band the mouse is in, -1 none
   u8 intro_running = 0;
   i32 intro_tick = 0;
   i32 intro_volume = 0;

@@ -5,6 +5,7 @@
 #include "shell/form.h"
 #include "shell/play_tick.h"
 #include "shell/screens.h"
+#include "view/screens_view.h"
 
 namespace heli {
 
@@ -26,13 +27,26 @@ void create(TForm1& g) {
 }
 
 void Timer1Timer(TForm1& g) {
+  const Painter p = g.Painter();
+  // The intro and the menu stand still while the display cannot draw; the level
+  // start screen is drawn regardless (presenting then shows nothing).
   if (g.intro_running != 0) {
-    IntroTick(g);
+    if (g.DXDraw.ReadyToDraw()) {
+      DrawIntro(p, g);
+      IntroTick(g);
+      PresentFrame(g);
+    }
   } else if (g.in_menu != 0) {
     g.cursor = -21;
-    MenuTick(g);
+    if (g.DXDraw.ReadyToDraw()) {
+      MenuTick(g);
+      DrawMenu(p, g, g.level_error.empty() ? g.save_note : g.level_error);
+      PresentFrame(g);
+    }
   } else if (g.level_intro != 0) {
     LevelIntroTick(g);
+    DrawLevelIntro(p, g);
+    PresentFrame(g);
   } else if (g.DXDraw.ReadyToDraw()) {
     PlayTick(g);
   }
