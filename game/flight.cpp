@@ -61,8 +61,7 @@ int CutGauge(int width) {
 }  // namespace
 
 void ApplyFlightControls(TForm1& g) {
-  const media::Input& in = g.DXInput1;
-  if (in.State(media::stUp)) {
+  if (g.Held(stUp)) {
     if (g.altitude < g.altitude_max) ++g.altitude;
     if (g.altitude > 8) {
       // Climbing away from the base ends the fanfare.
@@ -70,17 +69,17 @@ void ApplyFlightControls(TForm1& g) {
       g.sounds.SetVolume(kHudbaHra, -400);
     }
   }
-  if (in.State(media::stDown) && g.altitude > 5) --g.altitude;
+  if (g.Held(stDown) && g.altitude > 5) --g.altitude;
   // Too low to bank the rotor: no turning near the ground.
-  if (in.State(media::stLeft) && g.altitude > 7) g.heading = static_cast<u8>(g.heading - 2);
-  if (in.State(media::stRight) && g.altitude > 7) g.heading = static_cast<u8>(g.heading + 2);
-  if (in.State(media::stButton1) && g.speed < g.speed_max) ++g.speed;
-  if (in.State(media::stButton2) && g.speed > 0) --g.speed;
-  if (in.State(media::stButton3) && g.unloading == 0) {
+  if (g.Held(stLeft) && g.altitude > 7) g.heading = static_cast<u8>(g.heading - 2);
+  if (g.Held(stRight) && g.altitude > 7) g.heading = static_cast<u8>(g.heading + 2);
+  if (g.Held(stButton1) && g.speed < g.speed_max) ++g.speed;
+  if (g.Held(stButton2) && g.speed > 0) --g.speed;
+  if (g.Held(stButton3) && g.unloading == 0) {
     if (g.rotor_rpm < g.rotor_rpm_max) ++g.rotor_rpm;
     RaiseRotorSound(g);
   }
-  if (in.State(media::stButton4)) {
+  if (g.Held(stButton4)) {
     if (g.rotor_rpm > 2) --g.rotor_rpm;
     LowerRotorSound(g);
   }

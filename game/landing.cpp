@@ -26,8 +26,8 @@ Box Grown(const Box& b, i32 by) {
 // Records 1..4 take their pictures from the fixed list, the rest from the level's.
 Box ObjectBox(const TForm1& g, int record) {
   const WorldObject& o = g.objects.At(record);
-  const media::ImageList& list = record <= 4 ? g.ostrovy : g.poz;
-  return {o.x, o.y, o.x + list.ImageWidth(o.image), o.y + list.ImageHeight(o.image)};
+  const PictureSizes& list = record <= 4 ? g.ostrovy_sizes : g.poz_sizes;
+  return {o.x, o.y, o.x + list.Width(o.image), o.y + list.Height(o.image)};
 }
 
 bool HeadingDownTheScreen(const TForm1& g) {
@@ -129,8 +129,8 @@ void PadsTick(TForm1& g) {
   const int tiles = std::min<int>(g.tile_count, g.tiles.capacity);
   for (int n = 1; n <= tiles; ++n) {
     const Tile& t = g.tiles.At(n);
-    const Box inner{t.x + 20, t.y + 20, t.x + g.ostrovy.ImageWidth(t.image) - 20,
-                    t.y + g.ostrovy.ImageHeight(t.image) - 20};
+    const Box inner{t.x + 20, t.y + 20, t.x + g.ostrovy_sizes.Width(t.image) - 20,
+                    t.y + g.ostrovy_sizes.Height(t.image) - 20};
     if (HeliInside(g, inner)) g.crashed = 0;  // low over land is safe
   }
 

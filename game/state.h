@@ -4,6 +4,8 @@
 // relies on: bytes wrap, i32 may go negative, map positions are single precision.
 #include <array>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 #include "game/sounds.h"
 
@@ -86,6 +88,37 @@ struct Heli {  // another helicopter
 struct Timer {       // a window timer
   int Interval = 0;  // milliseconds
   bool Enabled = false;
+};
+
+// The logical input states, in the order of the input device's states: the four
+// directions, then the buttons (1 faster, 2 slower, 3 rotor up, 4 rotor down,
+// 5 chair, 6 controls picture, 7 map).
+enum InputState : int {
+  stUp,
+  stDown,
+  stLeft,
+  stRight,
+  stButton1,
+  stButton2,
+  stButton3,
+  stButton4,
+  stButton5,
+  stButton6,
+  stButton7,
+  stButton8,
+  stButton9,
+};
+
+// Width and height of the pictures the rules measure, by index; a picture the
+// list does not have measures 0 x 0.
+struct PictureSizes {
+  std::vector<std::pair<std::int32_t, std::int32_t>> sizes;
+  std::int32_t Width(int index) const { return Valid(index) ? sizes[Index(index)].first : 0; }
+  std::int32_t Height(int index) const { return Valid(index) ? sizes[Index(index)].second : 0; }
+
+ private:
+  bool Valid(int index) const { return index >= 0 && Index(index) < sizes.size(); }
+  static std::size_t Index(int index) { return static_cast<std::size_t>(index); }
 };
 
 // Records are numbered from 1 in the game's rules; At(n) gives record n.
@@ -217,6 +250,14 @@ struct GameState {
 
   // What the game has asked of the sound list.
   SoundBoard sounds;
+
+  // The input states held at the last poll (bit n: InputState n).
+  std::uint64_t input_states = 0;
+  bool Held(InputState s) const { return (input_states >> s) & 1; }
+
+  // What the rules measure of the pictures: the built-in list ostrovy, and the
+  // level's own list poz as the last level start loaded it.
+  PictureSizes ostrovy_sizes, poz_sizes;
 
   // Values a drawing step of this tick showed before the rules moved them on:
   // the stretcher's trip timer, and level 2's flame and burning object.

@@ -120,6 +120,23 @@ std::string StoredWaveFile(int index) {
   return file;
 }
 
+void PollInput(TForm1& f) {
+  f.DXInput1.PollInput();
+  f.input_states = 0;
+  for (int n = 0; n < media::kInputStateCount && n < 64; ++n)
+    if (f.DXInput1.State(n)) f.input_states |= std::uint64_t{1} << n;
+}
+
+void MeasurePictures(TForm1& f) {
+  auto measure = [](const media::ImageList& list, PictureSizes& out) {
+    out.sizes.clear();
+    for (int i = 0; i < list.Count(); ++i)
+      out.sizes.emplace_back(list.ImageWidth(i), list.ImageHeight(i));
+  };
+  measure(f.ostrovy, f.ostrovy_sizes);
+  measure(f.poz, f.poz_sizes);
+}
+
 void PresentFrame(TForm1& f) {
   f.gotacky.Width = f.rotor_gauge;
   f.grychlost.Width = f.speed_gauge;
@@ -184,6 +201,7 @@ void LoadForm(TForm1& f, const FormOptions& options) {
   f.DXWaveList1.Attach(f.DXSound1);
 
   f.DXInput1.Initialize();
+  MeasurePictures(f);
 }
 
 }  // namespace heli

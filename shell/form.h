@@ -62,6 +62,13 @@ struct FormOptions {
 // assets::Embedded; it may be missing (a sound without a recording).
 std::string StoredWaveFile(int index);
 
+// Reads the input devices and keeps their states in the game state.
+void PollInput(TForm1& f);
+
+// Keeps the sizes of the pictures of ostrovy and poz in the game state, for the
+// rules that measure them; after a list has changed.
+void MeasurePictures(TForm1& f);
+
 // Makes the sound list do what the game asked of it since the last call.
 void FollowSounds(TForm1& f);
 

@@ -5,7 +5,7 @@
 namespace heli {
 
 void HelpAndMapKeys(TForm1& g) {
-  if (g.DXInput1.State(media::stButton6)) {
+  if (g.Held(stButton6)) {
     if (g.key_lock == 0 && g.help_shown == 0) {
       g.key_lock = 10;
       g.help_shown = 1;
@@ -17,7 +17,7 @@ void HelpAndMapKeys(TForm1& g) {
     }
     g.map_shown = 0;
   }
-  if (g.DXInput1.State(media::stButton7)) {
+  if (g.Held(stButton7)) {
     if (g.key_lock == 0 && g.map_shown == 0) {
       g.key_lock = 10;
       g.map_shown = 1;

@@ -182,6 +182,7 @@ bool StartLevel(TForm1& g) {
   }
   g.lev_file = file;
   g.poz = std::move(pictures);
+  MeasurePictures(g);
   g.level_error.clear();
   ResetGameState(g);
   LayoutLevel(g);

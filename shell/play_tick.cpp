@@ -23,7 +23,7 @@ namespace heli {
 
 void PlayTick(TForm1& g) {
   const Painter p = g.Painter();
-  g.DXInput1.PollInput();
+  PollInput(g);
   if (g.altitude > 6) VortexEffectTick(g);
   if (g.map_shown != 0) {
     MapViewTick(g);
@@ -64,7 +64,7 @@ void PlayTick(TForm1& g) {
   }
 
   ApplyFlightControls(g);
-  if (g.DXInput1.State(media::stButton5)) ChairKey(g);
+  if (g.Held(stButton5)) ChairKey(g);
   HelpAndMapKeys(g);
   UpdateHeadIcons(g);
   DriftVortices(g);

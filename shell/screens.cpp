@@ -52,12 +52,12 @@ void IntroTick(TForm1& g) {
 
 void MenuTick(TForm1& g) {
   // Up and Down as the previous tick's poll left them.
-  if (g.DXInput1.State(media::stUp)) --g.menu_item;
-  if (g.DXInput1.State(media::stDown)) ++g.menu_item;
+  if (g.Held(stUp)) --g.menu_item;
+  if (g.Held(stDown)) ++g.menu_item;
   if (g.menu_item > 24) g.menu_item = 21;
   if (g.menu_item < 21) g.menu_item = 24;
   HidePanels(g);
-  g.DXInput1.PollInput();
+  PollInput(g);
 
   // The button whose band the mouse is in is chosen (and shown lit).
   g.menu_hover = -1;

@@ -22,12 +22,12 @@ std::unique_ptr<TForm1> Playing() {
 
 void Hold(TForm1& g, int key) {
   g.DXInput1.KeyDown(key);
-  g.DXInput1.PollInput();
+  heli::PollInput(g);
 }
 
 void Release(TForm1& g, int key) {
   g.DXInput1.KeyUp(key);
-  g.DXInput1.PollInput();
+  heli::PollInput(g);
 }
 
 TEST(FlightControls, TurningNeedsMoreThanAltitudeSeven) {

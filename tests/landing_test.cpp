@@ -140,6 +140,7 @@ struct HazardTest : LandingTest {
     LandingTest::SetUp();
     heli::testing::SizePicture(g->poz, 8, 200, 100);
     heli::testing::SizePicture(g->poz, 9, 100, 100);
+    heli::MeasurePictures(*g);
     g->altitude = 25;
   }
   // Record 5 and further scenery records far away, up to record `count`.

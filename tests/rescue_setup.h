@@ -22,6 +22,7 @@ inline void SizeFixedPictures(TForm1& g) {
   SizePicture(g.ostrovy, 26, 323, 291);
   SizePicture(g.ostrovy, 27, 237, 367);
   SizePicture(g.ostrovy, 28, 299, 253);
+  MeasurePictures(g);
 }
 
 inline WorldObject& PlaceObject(TForm1& g, int record, int image, i32 x, i32 y, u8 tall = 0) {
