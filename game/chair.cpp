@@ -1,6 +1,6 @@
 #include "game/chair.h"
 
-#include "shell/form.h"
+#include "game/state.h"
 
 namespace heli {
 
@@ -10,7 +10,7 @@ namespace {
 constexpr i32 kChairAltitude = 15;
 
 // The cable length changes on every fourth tick of movement.
-bool ChairStep(TForm1& g) {
+bool ChairStep(GameState& g) {
   ++g.chair_tick;
   if (g.chair_tick <= 3) return false;
   g.chair_tick = 0;
@@ -19,7 +19,7 @@ bool ChairStep(TForm1& g) {
 
 }  // namespace
 
-void ChairKey(TForm1& g) {
+void ChairKey(GameState& g) {
   g.sounds.Play(kVytah);
   // A press lowers a chair at rest and winds in one that has paid out past 3 steps.
   if (g.chair_out == 0 && g.chair_len < 2) {
@@ -29,7 +29,7 @@ void ChairKey(TForm1& g) {
   if (g.chair_out == 1 && g.chair_len > 3) g.chair_out = 0;
 }
 
-void ChairTick(TForm1& g) {
+void ChairTick(GameState& g) {
   if (g.altitude < kChairAltitude) {
     g.sounds.Stop(kVytah);
     g.chair_out = 0;

@@ -3,11 +3,11 @@
 
 namespace heli {
 
-struct TForm1;
+struct GameState;
 
 // The chair key (stButton5), once per tick while held.
-void ChairKey(TForm1& g);
+void ChairKey(GameState& g);
 // Pays the cable out or winds it in, and sets the limits it imposes.
-void ChairTick(TForm1& g);
+void ChairTick(GameState& g);
 
 }  // namespace heli

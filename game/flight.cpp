@@ -1,7 +1,7 @@
 #include "game/flight.h"
 
 #include "game/pictures.h"
-#include "shell/form.h"
+#include "game/state.h"
 
 namespace heli {
 
@@ -11,13 +11,13 @@ constexpr int kGaugeFull = 150;
 constexpr int kGaugeCut = 160;
 
 // The rotor loop's pitch follows the key, between 10000 and 30000 Hz.
-void RaiseRotorSound(TForm1& g) {
+void RaiseRotorSound(GameState& g) {
   g.rotor_sound_freq += 1000;
   if (g.rotor_sound_freq > 30000) g.rotor_sound_freq = 30000;
   g.sounds.SetFrequency(kHelik, g.rotor_sound_freq);
 }
 
-void LowerRotorSound(TForm1& g) {
+void LowerRotorSound(GameState& g) {
   g.rotor_sound_freq -= 1000;
   if (g.rotor_sound_freq < 10000) g.rotor_sound_freq = 10000;
   g.sounds.SetFrequency(kHelik, g.rotor_sound_freq);
@@ -49,7 +49,7 @@ Vector HeadingVector(u8 heading, i32 s) {
   return {s / 3, -s};
 }
 
-void Crash(TForm1& g) {
+void Crash(GameState& g) {
   g.map_shown = 0;  // the crash is seen in the flight view
   g.crashed = 1;
 }
@@ -60,7 +60,7 @@ int CutGauge(int width) {
 
 }  // namespace
 
-void ApplyFlightControls(TForm1& g) {
+void ApplyFlightControls(GameState& g) {
   if (g.Held(stUp)) {
     if (g.altitude < g.altitude_max) ++g.altitude;
     if (g.altitude > 8) {
@@ -85,7 +85,7 @@ void ApplyFlightControls(TForm1& g) {
   }
 }
 
-void ComputeScroll(TForm1& g) {
+void ComputeScroll(GameState& g) {
   const Vector v = HeadingVector(g.heading, g.speed);
   g.scroll_dx = v.dx;
   g.scroll_dy = v.dy;
@@ -94,7 +94,7 @@ void ComputeScroll(TForm1& g) {
   g.map_y = static_cast<f32>(static_cast<double>(g.map_y) + g.scroll_dy * 0.01);
 }
 
-void UpdateFlightLimits(TForm1& g) {
+void UpdateFlightLimits(GameState& g) {
   if (g.rotor_rpm > g.rotor_rpm_max) g.rotor_rpm = g.rotor_rpm_max;
   if (g.rotor_rpm < 1) g.rotor_rpm = 1;
   if (g.altitude < 5) g.altitude = 5;
@@ -134,7 +134,7 @@ void UpdateFlightLimits(TForm1& g) {
   if (g.map_y < -280 || g.map_y > 240 || g.map_x < -350 || g.map_x > 440) Crash(g);
 }
 
-void RotorWashTick(TForm1& g) {
+void RotorWashTick(GameState& g) {
   if (g.rotor_rpm <= 20) return;
   g.spray_size = static_cast<u8>(g.spray_size + 5);
   if (g.spray_size > 120) g.spray_size = 80;

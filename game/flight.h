@@ -4,15 +4,15 @@
 
 namespace heli {
 
-struct TForm1;
+struct GameState;
 
 // The flight keys (stUp .. stButton4), once per tick while held.
-void ApplyFlightControls(TForm1& g);
+void ApplyFlightControls(GameState& g);
 // Turns heading and speed into the scroll vector and moves the map position.
-void ComputeScroll(TForm1& g);
+void ComputeScroll(GameState& g);
 // Limits, gauges, fuel use, fuel starvation and the map bounds.
-void UpdateFlightLimits(TForm1& g);
+void UpdateFlightLimits(GameState& g);
 // The spray under the rotor grows and starts again, while the rotor runs fast.
-void RotorWashTick(TForm1& g);
+void RotorWashTick(GameState& g);
 
 }  // namespace heli

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "game/pictures.h"
+#include "game/state.h"
 #include "levels/level_tables.h"
-#include "shell/form.h"
 
 namespace heli {
 
@@ -15,7 +15,7 @@ struct Box {
 };
 
 // The helicopter's point lies strictly inside the box.
-bool HeliInside(const TForm1& g, const Box& b) {
+bool HeliInside(const GameState& g, const Box& b) {
   return b.left < g.view_x && g.view_x < b.right && b.top < g.view_y && g.view_y < b.bottom;
 }
 
@@ -24,17 +24,17 @@ Box Grown(const Box& b, i32 by) {
 }
 
 // Records 1..4 take their pictures from the fixed list, the rest from the level's.
-Box ObjectBox(const TForm1& g, int record) {
+Box ObjectBox(const GameState& g, int record) {
   const WorldObject& o = g.objects.At(record);
   const PictureSizes& list = record <= 4 ? g.ostrovy_sizes : g.poz_sizes;
   return {o.x, o.y, o.x + list.Width(o.image), o.y + list.Height(o.image)};
 }
 
-bool HeadingDownTheScreen(const TForm1& g) {
+bool HeadingDownTheScreen(const GameState& g) {
   return g.heading >= 120 && g.heading <= 135;
 }
 
-void BasePad(TForm1& g, WorldObject& o, const Box& r) {
+void BasePad(GameState& g, WorldObject& o, const Box& r) {
   o.landed_ok = 0;
   g.pad_volume = -700;
   if (HeliInside(g, {r.left + 35, r.top + 50, r.right - 5, r.bottom - 10}) &&
@@ -45,7 +45,7 @@ void BasePad(TForm1& g, WorldObject& o, const Box& r) {
   }
 }
 
-void FuelPad(TForm1& g, WorldObject& o, const Box& r) {
+void FuelPad(GameState& g, WorldObject& o, const Box& r) {
   o.landed_ok = 0;
   g.pad_volume = -700;
   if (HeliInside(g, {r.left, r.top + 40, r.right, r.bottom - 30}) && HeadingDownTheScreen(g)) {
@@ -72,7 +72,7 @@ i32 FadeOut(i32 volume) {
 
 // Levels 2 and 4: the fire around record 5 is heard from afar and throws the
 // helicopter about close by.
-void Fire(TForm1& g, const LevelParticulars& level, const Box& fire) {
+void Fire(GameState& g, const LevelParticulars& level, const Box& fire) {
   const u8 r = static_cast<u8>(g.random(550));
   i32& volume = g.*level.hazard_volume;
   volume = HeliInside(g, Grown(fire, 500)) ? RampUp(volume, 80, -700) : FadeOut(volume);
@@ -86,7 +86,7 @@ void Fire(TForm1& g, const LevelParticulars& level, const Box& fire) {
 
 // Level 6: the boat drifts away south and shoots at a helicopter that hangs
 // over it.
-void Boat(TForm1& g, const LevelParticulars& level, const Box& boat) {
+void Boat(GameState& g, const LevelParticulars& level, const Box& boat) {
   const i32 r = g.random(150);
   g.hit_flag = 0;
   i32& volume = g.*level.hazard_volume;
@@ -111,7 +111,7 @@ void Boat(TForm1& g, const LevelParticulars& level, const Box& boat) {
 
 }  // namespace
 
-void PadsTick(TForm1& g) {
+void PadsTick(GameState& g) {
   g.pad_volume = -7000;
   if (g.altitude < 7) g.crashed = 1;  // ditching, unless land or a pad says otherwise below
   g.over_pad = 0;
@@ -137,7 +137,7 @@ void PadsTick(TForm1& g) {
   g.sounds.SetVolume(kSirena, g.pad_volume);
 }
 
-void HazardsTick(TForm1& g) {
+void HazardsTick(GameState& g) {
   if (g.object_count < 5) return;
   const int count = std::min<int>(g.object_count, g.objects.capacity);
   const LevelParticulars level = ParticularsOf(g.level);

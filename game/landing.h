@@ -3,11 +3,11 @@
 
 namespace heli {
 
-struct TForm1;
+struct GameState;
 
 // Ditching, landing on the pads, refuelling and land under the helicopter.
-void PadsTick(TForm1& g);
+void PadsTick(GameState& g);
 // The level hazards around scenery record 5 and the tall obstacles.
-void HazardsTick(TForm1& g);
+void HazardsTick(GameState& g);
 
 }  // namespace heli

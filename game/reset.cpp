@@ -1,11 +1,11 @@
 #include "game/reset.h"
 
 #include "game/pictures.h"
-#include "shell/form.h"
+#include "game/state.h"
 
 namespace heli {
 
-void ResetGameState(TForm1& g) {
+void ResetGameState(GameState& g) {
   g.crashed = 0;
   g.fuel = 150;  // the fuel quantity lives in the fuel gauge's width
 
@@ -60,6 +60,19 @@ void ResetGameState(TForm1& g) {
   for (int i = 0; i < 4; ++i) g.menu_buttons[i] = buttons[i];
 
   g.menu_item = 20;
+}
+
+void InitialState(GameState& g) {
+  g.in_menu = 0;
+  g.level = 1;
+  ResetGameState(g);
+  g.game_started = 0;
+  g.bottom_panel_shown = false;
+  g.rescued_panel_shown = false;
+  g.endangered_panel_shown = false;
+  g.intro_running = 1;
+  g.cursor = -1;
+  g.Timer1.Enabled = true;
 }
 
 }  // namespace heli

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "shell/form.h"
+#include "game/state.h"
 
 namespace heli {
 
-void ParticlesTick(TForm1& g) {
+void ParticlesTick(GameState& g) {
   for (int i = 0; i < g.particles.capacity; ++i) {
     Particle& p = g.particles[i];
     p.y -= g.scroll_dy;
@@ -16,7 +16,7 @@ void ParticlesTick(TForm1& g) {
   }
 }
 
-void WrapParticles(TForm1& g) {
+void WrapParticles(GameState& g) {
   for (int i = 0; i < g.particles.capacity; ++i) {
     Particle& p = g.particles[i];
     // Uneven on purpose: a sparkle leaving at the top or left comes back well
@@ -28,7 +28,7 @@ void WrapParticles(TForm1& g) {
   }
 }
 
-void TilesTick(TForm1& g) {
+void TilesTick(GameState& g) {
   const int count = std::min<int>(g.tile_count, g.tiles.capacity);
   for (int i = 0; i < count; ++i) {
     Tile& t = g.tiles[i];

@@ -3,13 +3,13 @@
 
 namespace heli {
 
-struct TForm1;
+struct GameState;
 
 // Moves and animates the 40 wave sparkles.
-void ParticlesTick(TForm1& g);
+void ParticlesTick(GameState& g);
 // Brings sparkles that left the screen back in at the far side (after drawing).
-void WrapParticles(TForm1& g);
+void WrapParticles(GameState& g);
 // Moves the map tiles in use.
-void TilesTick(TForm1& g);
+void TilesTick(GameState& g);
 
 }  // namespace heli

@@ -4,7 +4,7 @@
 
 #include "game/pictures.h"
 #include "levels/level_tables.h"
-#include "shell/form.h"
+#include "game/state.h"
 
 namespace heli {
 
@@ -15,7 +15,7 @@ f32 MapUnits(i32 pixels) {
   return static_cast<f32>(pixels / 100);
 }
 
-void LayTiles(TForm1& g, const LevelTable& t) {
+void LayTiles(GameState& g, const LevelTable& t) {
   for (int k = 0; k < t.tile_count; ++k) {
     Tile& tile = g.tiles[k];
     tile.image = static_cast<u8>(pic::ostrovy::kTrava1 + k % 3);  // trava1, trava2, trava3 in turn
@@ -37,7 +37,7 @@ void PlaceObject(WorldObject& o, Point at, u8 image, u8 tall, u8 on_map) {
   o.on_map = on_map;
 }
 
-void PlaceFixedObjects(TForm1& g, const LevelTable& t) {
+void PlaceFixedObjects(GameState& g, const LevelTable& t) {
   const Point fuel_building{t.fuel_pad.x + t.fuel_building.x, t.fuel_pad.y + t.fuel_building.y};
   const Point base_building{t.base_pad.x + t.base_building.x, t.base_pad.y + t.base_building.y};
   PlaceObject(g.objects.At(1), t.fuel_pad, 17, 0, 1);
@@ -48,7 +48,7 @@ void PlaceFixedObjects(TForm1& g, const LevelTable& t) {
   g.objects.At(4).clearance = 15;
 }
 
-void PlaceScenery(TForm1& g, const LevelTable& t) {
+void PlaceScenery(GameState& g, const LevelTable& t) {
   int n = 5;
   for (const ObjectSpec& s : t.scenery) {
     Point at = s.at;
@@ -64,7 +64,7 @@ void PlaceScenery(TForm1& g, const LevelTable& t) {
   }
 }
 
-void PlacePeople(TForm1& g, const LevelTable& t, bool timed_level) {
+void PlacePeople(GameState& g, const LevelTable& t, bool timed_level) {
   int n = 1;
   for (const PeopleGroup& group : t.people) {
     Point base{group.x, group.y};
@@ -90,7 +90,7 @@ void PlacePeople(TForm1& g, const LevelTable& t, bool timed_level) {
   }
 }
 
-void Lay(TForm1& g, const LevelTable& t) {
+void Lay(GameState& g, const LevelTable& t) {
   g.scroll_dx = 0;
   g.scroll_dy = 0;
   g.heli_screen_x = 350;
@@ -152,13 +152,13 @@ void Lay(TForm1& g, const LevelTable& t) {
 
 }  // namespace
 
-void LayoutLevel(TForm1& g) {
+void LayoutLevel(GameState& g) {
   // A level outside 1..9 (a damaged save) lays out nothing.
   if (const LevelTable* t = FindLevelTable(g.level)) Lay(g, *t);
   g.level_label = g.level;
 }
 
-void PlaceHelis(TForm1& g) {
+void PlaceHelis(GameState& g) {
   for (int i = 1; i <= g.heli_count && i <= g.helis.capacity; ++i) {
     Heli& h = g.helis.At(i);
     h.steer_west = 0;

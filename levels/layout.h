@@ -3,11 +3,11 @@
 
 namespace heli {
 
-struct TForm1;
+struct GameState;
 
 // Lays out the level named by level; shows its number in clevel.
-void LayoutLevel(TForm1& g);
+void LayoutLevel(GameState& g);
 // Gives the other helicopters their random start positions.
-void PlaceHelis(TForm1& g);
+void PlaceHelis(GameState& g);
 
 }  // namespace heli

@@ -4,8 +4,8 @@
 #include <iostream>
 #include <system_error>
 
-#include "game/save_file.h"
 #include "shell/options.h"
+#include "shell/save_file.h"
 
 #ifndef HELI_INSTALLED_DATA_DIR
 #define HELI_INSTALLED_DATA_DIR "/usr/local/share/heli-rescue"

@@ -6,11 +6,11 @@
 #include <iostream>
 
 #include "game/reset.h"
-#include "game/save_file.h"
 #include "levels/layout.h"
 #include "levels/level_tables.h"
 #include "shell/folders.h"
 #include "shell/form.h"
+#include "shell/save_file.h"
 #include "world/sound_bed.h"
 
 namespace heli {

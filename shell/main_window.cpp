@@ -13,17 +13,8 @@ void create(TForm1& g) {
   // The window itself is 798 x 598 as set here; the picture is always 800 x 600.
   g.spodni_menu.Top = 525;
   g.spodni_menu.Left = 0;
-  g.in_menu = 0;
-  g.level = 1;
-  ResetGameState(g);
-  g.game_started = 0;
-  g.bottom_panel_shown = false;
-  g.rescued_panel_shown = false;
-  g.endangered_panel_shown = false;
-  g.intro_running = 1;
   g.DXDraw.Visible = true;
-  g.cursor = -1;
-  g.Timer1.Enabled = true;
+  InitialState(g);
 }
 
 void Timer1Timer(TForm1& g) {

@@ -12,7 +12,6 @@
 #include <set>
 #include <vector>
 
-#include "game/save_file.h"
 #include "media/keys.h"
 #include "media/png_writer.h"
 #include "shell/commands.h"
@@ -21,6 +20,7 @@
 #include "shell/form.h"
 #include "shell/level_flow.h"
 #include "shell/main_window.h"
+#include "shell/save_file.h"
 #include "shell/state_dump.h"
 #include "shell/step.h"
 #include "shell/timers.h"

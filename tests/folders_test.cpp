@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "game/save_file.h"
+#include "shell/save_file.h"
 #include "game/state.h"
 #include "shell/level_flow.h"
 #include "shell/options.h"

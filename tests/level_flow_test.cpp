@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "game/save_file.h"
+#include "shell/save_file.h"
 #include "shell/commands.h"
 #include "shell_helpers.h"
 #include "test_game.h"

@@ -1,5 +1,5 @@
 // The save file, read by the menu's saved-game button and written on advancing.
-#include "game/save_file.h"
+#include "shell/save_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -37,7 +37,7 @@
 #include <string>
 #include <vector>
 
-#include "game/save_file.h"
+#include "shell/save_file.h"
 #include "shell/commands.h"
 #include "shell/form.h"
 #include "shell/level_flow.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "shell/form.h"
+#include "game/state.h"
 
 namespace heli {
 
@@ -20,14 +20,14 @@ i32 Trunc(f32 v) {
   return static_cast<i32>(std::clamp(t, -2.0e9, 2.0e9));
 }
 
-void EngineSound(TForm1& g, const Heli& h) {
+void EngineSound(GameState& g, const Heli& h) {
   const i32 cx = g.heli_screen_x + g.view_x;
   const i32 cy = g.heli_screen_y + g.view_y;
   const bool near = cx - 950 < h.x && h.x < cx + 950 && cy - 950 < h.y && h.y < cy + 950;
   g.sounds.SetVolume(kCiziVrtulnik, near ? 0 : -7000);
 }
 
-void RandomCourse(TForm1& g, int i) {
+void RandomCourse(GameState& g, int i) {
   Heli& h = g.helis.At(i);
   if (h.dice == 1000) {
     h.dice = 1001;
@@ -51,12 +51,12 @@ void RandomCourse(TForm1& g, int i) {
   }
 }
 
-void Steer(TForm1& g, int i, u8 Heli::*latch) {
+void Steer(GameState& g, int i, u8 Heli::*latch) {
   ClearHeliCourse(g, i);
   g.helis.At(i).*latch = 1;
 }
 
-void FleeVortices(TForm1& g, int i, i32 hx, i32 ky) {
+void FleeVortices(GameState& g, int i, i32 hx, i32 ky) {
   const int count = std::min<int>(g.vortex_count, g.vortices.capacity);
   for (int n = 1; n <= count; ++n) {
     const i32 v = Trunc(g.vortices.At(n).mx);
@@ -81,7 +81,7 @@ void FleeVortices(TForm1& g, int i, i32 hx, i32 ky) {
   }
 }
 
-void TurnBackAtEdges(TForm1& g, int i) {
+void TurnBackAtEdges(GameState& g, int i) {
   const Heli& h = g.helis.At(i);
   if (h.my > 180) Steer(g, i, &Heli::steer_north);
   if (h.my < -180) Steer(g, i, &Heli::steer_south);
@@ -120,12 +120,12 @@ void Move(Heli& h) {
 
 }  // namespace
 
-void ClearHeliCourse(TForm1& g, int i) {
+void ClearHeliCourse(GameState& g, int i) {
   Heli& h = g.helis.At(i);
   h.steer_west = h.steer_east = h.steer_north = h.steer_south = 0;
 }
 
-void HelisTick(TForm1& g) {
+void HelisTick(GameState& g) {
   const int count = std::min<int>(g.heli_count, g.helis.capacity);
   for (int i = 1; i <= count; ++i) {
     Heli& h = g.helis.At(i);

@@ -3,12 +3,12 @@
 
 namespace heli {
 
-struct TForm1;
+struct GameState;
 
 // Engine sound, fuel drain, courses, turning and moving; in the flight view the
 // rotors turn.
-void HelisTick(TForm1& g);
+void HelisTick(GameState& g);
 // Clears the four course latches of helicopter record i (from 1).
-void ClearHeliCourse(TForm1& g, int i);
+void ClearHeliCourse(GameState& g, int i);
 
 }  // namespace heli

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "levels/level_tables.h"
-#include "shell/form.h"
+#include "game/state.h"
 #include "world/helis.h"
 
 namespace heli {
@@ -16,7 +16,7 @@ int Count(u8 count, int capacity) {
 
 // The world goes on under the map: the same scroll as in the flight view, so
 // closing the map finds everything where it would have been.
-void MoveWorld(TForm1& g) {
+void MoveWorld(GameState& g) {
   const LevelParticulars level = ParticularsOf(g.level);
   for (int n = 1; n <= Count(g.object_count, g.objects.capacity); ++n) {
     WorldObject& o = g.objects.At(n);
@@ -43,7 +43,7 @@ void MoveWorld(TForm1& g) {
 
 }  // namespace
 
-void MapViewTick(TForm1& g) {
+void MapViewTick(GameState& g) {
   MoveWorld(g);
   // The vortices' marks turn.
   for (int i = 1; i <= Count(g.vortex_count, g.vortices.capacity); ++i) {

@@ -3,9 +3,9 @@
 
 namespace heli {
 
-struct TForm1;
+struct GameState;
 
 // While the map is shown: the world moves on beneath it and the vortex marks turn.
-void MapViewTick(TForm1& g);
+void MapViewTick(GameState& g);
 
 }  // namespace heli

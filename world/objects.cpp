@@ -5,7 +5,7 @@
 
 #include "game/pictures.h"
 #include "levels/level_tables.h"
-#include "shell/form.h"
+#include "game/state.h"
 #include "world/people.h"
 
 namespace heli {
@@ -19,7 +19,7 @@ constexpr u8 kFuelPad = pic::ostrovy::kBenzin0;
 constexpr u8 kFirstFlag = pic::ostrovy::kVlaj1;
 constexpr u8 kLastFlag = pic::ostrovy::kVlaj4;
 
-void Scroll(const TForm1& g, WorldObject& o) {
+void Scroll(const GameState& g, WorldObject& o) {
   o.x += g.scroll_dx;
   o.y -= g.scroll_dy;
 }
@@ -41,7 +41,7 @@ void BaseFlag(WorldObject& o) {
   if (o.frame < kFirstFlag) o.frame = kFirstFlag;
 }
 
-void FixedObject(TForm1& g, WorldObject& o) {
+void FixedObject(GameState& g, WorldObject& o) {
   Scroll(g, o);
   if (o.image == kBasePad && g.over_pad != 0) PadLight(o);
   if (o.image == kBaseBuilding) {
@@ -54,7 +54,7 @@ void FixedObject(TForm1& g, WorldObject& o) {
 
 // Level 2's burning object: the fire (poz 16..19) under the object (poz 8..12),
 // both a step further every 5 ticks; the view shows them as they were before.
-void Fire(TForm1& g, WorldObject& o) {
+void Fire(GameState& g, WorldObject& o) {
   if (g.special_frame < 16) g.special_frame = 19;
   if (g.special_frame > 19) g.special_frame = 16;
   g.drawn_flame = g.special_frame;
@@ -78,7 +78,7 @@ void Animate(WorldObject& o, const Animation& a) {
   }
 }
 
-void SceneryObject(TForm1& g, int n, std::span<const Animation> animations) {
+void SceneryObject(GameState& g, int n, std::span<const Animation> animations) {
   WorldObject& o = g.objects.At(n);
   Scroll(g, o);
   const LevelParticulars level = ParticularsOf(g.level);
@@ -94,7 +94,7 @@ void SceneryObject(TForm1& g, int n, std::span<const Animation> animations) {
 
 }  // namespace
 
-void ObjectsTick(TForm1& g) {
+void ObjectsTick(GameState& g) {
   // The four fixed objects exist in every level, whatever the count says.
   for (int n = 1; n <= 4; ++n) FixedObject(g, g.objects.At(n));
   const std::span<const Animation> animations = ParticularsOf(g.level).animations;

@@ -3,10 +3,10 @@
 
 namespace heli {
 
-struct TForm1;
+struct GameState;
 
 // Scrolls and animates every object, runs the base's unloading, and ends the
 // level when nobody is left.
-void ObjectsTick(TForm1& g);
+void ObjectsTick(GameState& g);
 
 }  // namespace heli

@@ -4,19 +4,19 @@
 #include <string>
 
 #include "levels/level_tables.h"
-#include "shell/form.h"
+#include "game/state.h"
 
 namespace heli {
 
 namespace {
 
 // The 900-pixel box around the helicopter in which people are heard.
-bool NearHelicopter(const TForm1& g, const Person& p) {
+bool NearHelicopter(const GameState& g, const Person& p) {
   return g.view_x - 450 < p.x && p.x < g.view_x + 450 && g.view_y - 450 < p.y &&
          p.y < g.view_y + 450;
 }
 
-bool InHoistBox(const TForm1& g, const Person& p) {
+bool InHoistBox(const GameState& g, const Person& p) {
   return p.x - 7 < g.view_x && g.view_x < p.x + 10 && p.y - 7 < g.view_y && g.view_y < p.y + 17;
 }
 
@@ -25,11 +25,11 @@ void AdvanceWave(Person& p) {
   if (p.wave_phase == 20) p.wave_phase = 1;
 }
 
-int PeopleInUse(const TForm1& g) {
+int PeopleInUse(const GameState& g) {
   return std::min<int>(g.people_count, g.people.capacity);
 }
 
-void Hoist(TForm1& g, Person& p, int record) {
+void Hoist(GameState& g, Person& p, int record) {
   --g.free_seats;
   p.aboard = 1;
   g.chair_out = 0;
@@ -40,7 +40,7 @@ void Hoist(TForm1& g, Person& p, int record) {
   if (level.clock_stop_rescues != 0 && record <= level.clock_stop_people) ++g.special_count;
 }
 
-void WaitingPersonVoices(TForm1& g) {
+void WaitingPersonVoices(GameState& g) {
   g.sounds.SetVolume(kKasel, -700);
   switch (ParticularsOf(g.level).voices) {
     case LevelParticulars::Voices::Call:
@@ -55,7 +55,7 @@ void WaitingPersonVoices(TForm1& g) {
   }
 }
 
-void Waiting(TForm1& g, Person& p) {
+void Waiting(GameState& g, Person& p) {
   if (NearHelicopter(g, p)) WaitingPersonVoices(g);
   p.shown = Person::kWaiting;
   p.shown_phase = p.wave_phase;
@@ -70,7 +70,7 @@ void ShowMark(Person& p) {
 
 // Level 2: a doomed person runs from the fire for 13 ticks, then falls and
 // shrinks; the mark stays where the fall ended.
-void FleeAndFall(TForm1& g, Person& p) {
+void FleeAndFall(GameState& g, Person& p) {
   ++p.fall_step;
   if (p.fall_step < 14) {
     p.shown |= Person::kRunning;
@@ -100,7 +100,7 @@ void FleeAndFall(TForm1& g, Person& p) {
 }
 
 // Level 4: the dead are heard once, the first time the helicopter comes near.
-void DeadPerson(TForm1& g, Person& p) {
+void DeadPerson(GameState& g, Person& p) {
   if (NearHelicopter(g, p) && p.fall_step == 0) {
     g.sounds.Play(kMrtvy);
     p.fall_step = 1;
@@ -108,7 +108,7 @@ void DeadPerson(TForm1& g, Person& p) {
   ShowMark(p);
 }
 
-void DeliverOne(TForm1& g) {
+void DeliverOne(GameState& g) {
   ++g.free_seats;
   --g.endangered;
   g.endangered_label = g.endangered;
@@ -123,7 +123,7 @@ void DeliverOne(TForm1& g) {
 
 }  // namespace
 
-void PeopleTick(TForm1& g) {
+void PeopleTick(GameState& g) {
   const int count = PeopleInUse(g);
   const LevelParticulars level = ParticularsOf(g.level);
   for (int i = 1; i <= count; ++i) {
@@ -149,7 +149,7 @@ void PeopleTick(TForm1& g) {
   }
 }
 
-void BaseUnloadTick(TForm1& g) {
+void BaseUnloadTick(GameState& g) {
   const bool standing =
       g.altitude < 6 && g.rotor_rpm < 3 && g.objects.At(3).landed_ok == 1 && g.free_seats < 4;
 

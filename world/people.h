@@ -3,12 +3,12 @@
 
 namespace heli {
 
-struct TForm1;
+struct GameState;
 
 // Scrolls the people, hoists one into the chair, lets them call, flee, fall or
 // die, and keeps what the view shows of each.
-void PeopleTick(TForm1& g);
+void PeopleTick(GameState& g);
 // The stretcher trips at the base and the rescue counters.
-void BaseUnloadTick(TForm1& g);
+void BaseUnloadTick(GameState& g);
 
 }  // namespace heli

@@ -1,13 +1,13 @@
 #include "world/sound_bed.h"
 
 #include "levels/level_tables.h"
-#include "shell/form.h"
+#include "game/state.h"
 
 namespace heli {
 
 namespace {
 
-void StartLoop(TForm1& g, WaveId wave, int volume) {
+void StartLoop(GameState& g, WaveId wave, int volume) {
   g.sounds.SetLooped(wave, true);
   g.sounds.SetVolume(wave, volume);
   g.sounds.Play(wave);
@@ -15,7 +15,7 @@ void StartLoop(TForm1& g, WaveId wave, int volume) {
 
 }  // namespace
 
-void StartLevelSounds(TForm1& g) {
+void StartLevelSounds(GameState& g) {
   g.sounds.Stop(kHMenu);
   StartLoop(g, kHudbaHra, -400);
   StartLoop(g, kVlny, -700);
@@ -40,7 +40,7 @@ void StartLevelSounds(TForm1& g) {
   g.sounds.Play(kHelik);
 }
 
-void StopGameSounds(TForm1& g) {
+void StopGameSounds(GameState& g) {
   g.sounds.SetLooped(kHMenu, true);
   g.sounds.Play(kHMenu);
   for (WaveId w : {kHelik, kVlny, kHlas, kCiziVrtulnik, kTamrox, kDrama, kKroky, kLodicka, kOhen,

@@ -4,9 +4,9 @@
 
 namespace heli {
 
-struct TForm1;
+struct GameState;
 
-void StartLevelSounds(TForm1& g);
-void StopGameSounds(TForm1& g);
+void StartLevelSounds(GameState& g);
+void StopGameSounds(GameState& g);
 
 }  // namespace heli

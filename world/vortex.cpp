@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "shell/form.h"
+#include "game/state.h"
 
 namespace heli {
 
@@ -11,12 +11,12 @@ namespace {
 
 // A fresh run length: only the low byte of the draw is kept, so 0 can come up
 // and is simply drawn again on the next tick.
-u8 NewRun(TForm1& g) {
+u8 NewRun(GameState& g) {
   return static_cast<u8>((g.random(40000) + 32) % 256);
 }
 
 // One ring's push on the heading; d above 200 leaves it alone.
-void Buffet(TForm1& g, i32 d) {
+void Buffet(GameState& g, i32 d) {
   if (d <= 100) {
     g.heading = static_cast<u8>(g.heading - 3);
   } else if (d <= 200) {
@@ -30,7 +30,7 @@ bool Within(i32 dx, i32 dy, i32 reach) {
 
 }  // namespace
 
-void DriftVortices(TForm1& g) {
+void DriftVortices(GameState& g) {
   const int count = std::min<int>(g.vortex_count, g.vortices.capacity);
   for (int i = 0; i < count; ++i) {
     Vortex& v = g.vortices[i];
@@ -60,7 +60,7 @@ void DriftVortices(TForm1& g) {
   }
 }
 
-void VortexEffectTick(TForm1& g) {
+void VortexEffectTick(GameState& g) {
   g.vortex_warning = 0;
   const i32 p = static_cast<i32>(g.map_x);
   const i32 q = static_cast<i32>(g.map_y);

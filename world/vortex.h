@@ -3,11 +3,11 @@
 
 namespace heli {
 
-struct TForm1;
+struct GameState;
 
 // Moves every vortex in its random runs and wraps it around the map.
-void DriftVortices(TForm1& g);
+void DriftVortices(GameState& g);
 // The wind, the warning and the buffeting near a vortex.
-void VortexEffectTick(TForm1& g);
+void VortexEffectTick(GameState& g);
 
 }  // namespace heli

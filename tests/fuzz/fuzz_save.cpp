@@ -13,7 +13,7 @@
 #include <string>
 
 #include "fuzz_check.h"
-#include "game/save_file.h"
+#include "shell/save_file.h"
 #include "game/state.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "game/save_file.h"
+#include "shell/save_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -2,16 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/test_game.h"
+#include "tests/rules/rules_game.h"
 
 namespace {
 
-using heli::TForm1;
+using heli::GameState;
 using heli::u8;
 
 // A game with the four fixed objects in place and one endangered person, so the
 // level does not end by itself.
-std::unique_ptr<TForm1> Playing(u8 level = 1) {
+std::unique_ptr<GameState> Playing(u8 level = 1) {
   auto g = heli::testing::NewGame();
   heli::testing::EnterPlay(*g);
   g->level = level;

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/test_game.h"
+#include "tests/rules/rules_game.h"
 
 namespace {
 
-using heli::TForm1;
+using heli::GameState;
 
-std::unique_ptr<TForm1> Playing() {
+std::unique_ptr<GameState> Playing() {
   auto g = heli::testing::NewGame();
   heli::testing::EnterPlay(*g);
   return g;

@@ -4,11 +4,11 @@
 
 #include <vector>
 
-#include "tests/test_game.h"
+#include "tests/rules/rules_game.h"
 
 namespace {
 
-using heli::TForm1;
+using heli::GameState;
 using heli::u8;
 
 struct XY {
@@ -107,7 +107,7 @@ const Expected kLevels[9] = {
      {-13900, 16870}},
 };
 
-std::unique_ptr<TForm1> LaidOut(int level, std::uint32_t seed = 1) {
+std::unique_ptr<GameState> LaidOut(int level, std::uint32_t seed = 1) {
   auto g = heli::testing::NewGame(seed);
   heli::testing::EnterPlay(*g);
   g->level = static_cast<u8>(level);

@@ -4,14 +4,14 @@
 
 #include <functional>
 
-#include "tests/test_game.h"
+#include "tests/rules/rules_game.h"
 
 namespace {
 
-using heli::TForm1;
+using heli::GameState;
 using heli::u8;
 
-std::unique_ptr<TForm1> Playing() {
+std::unique_ptr<GameState> Playing() {
   auto g = heli::testing::NewGame();
   heli::testing::EnterPlay(*g);
   g->vortex_count = 1;
@@ -19,7 +19,7 @@ std::unique_ptr<TForm1> Playing() {
 }
 
 // Seeds the generator so that the next random(250) satisfies the test.
-void SeedForDraw(TForm1& g, const std::function<bool(int)>& wanted) {
+void SeedForDraw(GameState& g, const std::function<bool(int)>& wanted) {
   for (heli::u32 seed = 1;; ++seed) {
     g.RandSeed = seed;
     if (wanted(g.random(250))) {
