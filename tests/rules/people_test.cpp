@@ -4,13 +4,13 @@
 
 #include <vector>
 
-#include "tests/rescue_setup.h"
-#include "tests/test_game.h"
+#include "tests/rules/rescue_setup.h"
+#include "tests/rules/rules_game.h"
 
 namespace {
 
+using heli::GameState;
 using heli::Person;
-using heli::TForm1;
 
 struct PeopleTest : ::testing::Test {
   void SetUp() override {
@@ -30,7 +30,7 @@ struct PeopleTest : ::testing::Test {
   void Ticks(int n) {
     for (int i = 0; i < n; ++i) heli::PeopleTick(*g);
   }
-  std::unique_ptr<TForm1> g;
+  std::unique_ptr<GameState> g;
 };
 
 TEST_F(PeopleTest, HoistBoxHasExclusiveBoundsAroundThePerson) {

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/rescue_setup.h"
-#include "tests/test_game.h"
+#include "tests/rules/rescue_setup.h"
+#include "tests/rules/rules_game.h"
 
 namespace {
 
+using heli::GameState;
 using heli::Heli;
-using heli::TForm1;
 
 struct HelisTest : ::testing::Test {
   void SetUp() override {
@@ -46,7 +46,7 @@ struct HelisTest : ::testing::Test {
       }
     }
   }
-  std::unique_ptr<TForm1> g;
+  std::unique_ptr<GameState> g;
 };
 
 TEST_F(HelisTest, TurningIsClockwiseAndMovingWaitsForTheHeading) {

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/rescue_setup.h"
-#include "tests/test_game.h"
+#include "tests/rules/rescue_setup.h"
+#include "tests/rules/rules_game.h"
 
 namespace {
 
-using heli::TForm1;
+using heli::GameState;
 using heli::testing::PlaceObject;
 
 struct LandingTest : ::testing::Test {
@@ -26,7 +26,7 @@ struct LandingTest : ::testing::Test {
   void Pads(int n = 1) {
     for (int i = 0; i < n; ++i) heli::PadsTick(*g);
   }
-  std::unique_ptr<TForm1> g;
+  std::unique_ptr<GameState> g;
 };
 
 TEST_F(LandingTest, LowOverTheSeaDitchesLowOverLandIsSafe) {
@@ -138,9 +138,8 @@ TEST_F(LandingTest, RefuellingNeedsAllFourConditionsAndStopsAtFull) {
 struct HazardTest : LandingTest {
   void SetUp() override {
     LandingTest::SetUp();
-    heli::testing::SizePicture(g->poz, 8, 200, 100);
-    heli::testing::SizePicture(g->poz, 9, 100, 100);
-    heli::MeasurePictures(*g);
+    heli::testing::SizePicture(g->poz_sizes, 8, 200, 100);
+    heli::testing::SizePicture(g->poz_sizes, 9, 100, 100);
     g->altitude = 25;
   }
   // Record 5 and further scenery records far away, up to record `count`.
