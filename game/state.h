@@ -132,6 +132,37 @@ struct Records {
   const T& operator[](int i) const { return items[static_cast<std::size_t>(i)]; }
 };
 
+// What this tick's frame shows of the world: the state as it stood where the
+// flight view or the map is drawn in the play tick (the steps after that point
+// move it on: the controls, the scroll, the limits, the crash's count).
+struct Scene {
+  bool map = false;    // the map, else the flight view
+  bool crash = false;  // the crash sequence's banner and explosion over it
+  u8 level = 0;
+  i32 altitude = 0;
+  u8 heading = 0;
+  u8 rotor_rpm = 0;
+  u8 rotor_angle = 0;
+  u8 spray_size = 0;
+  f32 map_x = 0, map_y = 0;
+  i32 heli_screen_x = 0, heli_screen_y = 0;
+  i32 view_x = 0, view_y = 0;
+  i32 background_x = 0, background_y = 0;
+  u8 chair_out = 0, chair_len = 0, chair_loaded = 0;
+  i32 chair_x = 0;
+  u8 crashed = 0, crash_tick = 0;
+  u8 over_pad = 0, hit_flag = 0, spin_angle = 0;
+  i32 drawn_unload_timer = 0;
+  u8 drawn_flame = 0, drawn_fire_image = 0;
+  u8 tile_count = 0, object_count = 0, people_count = 0, vortex_count = 0, heli_count = 0;
+  Records<Tile, 200> tiles;
+  Records<Particle, 40> particles;  // as they stood before wrapping round
+  Records<WorldObject, 20> objects;
+  Records<Person, 40> people;
+  Records<Vortex, 6> vortices;
+  Records<Heli, 6> helis;
+};
+
 struct GameState {
   // Helicopter and flight.
   i32 altitude = 0;
@@ -251,6 +282,9 @@ struct GameState {
   // What the game has asked of the sound list.
   SoundBoard sounds;
 
+  // What this tick's frame shows of the world (kept by the play tick).
+  Scene scene;
+
   // The input states held at the last poll (bit n: InputState n).
   std::uint64_t input_states = 0;
   bool Held(InputState s) const { return (input_states >> s) & 1; }
@@ -277,6 +311,9 @@ struct GameState {
   i32 random(i32 n);
   // Seeds the generator from the clock: session seed XOR the clock's milliseconds.
   void RandomizeFromClock();
+  // Keeps in `scene` what the frame shows, as it stands now (all but the particles,
+  // which are kept before they wrap round).
+  void CaptureScene(bool map);
 };
 
 }  // namespace heli

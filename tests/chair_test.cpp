@@ -144,7 +144,8 @@ TEST(Chair, CableAndWarningAreDrawnOnTheFrame) {
   const heli::Painter painter = g->Painter();
   back.Fill(white);
   heli::ChairTick(*g);
-  heli::DrawChair(painter, *g);  // at rest: the cable is drawn anyway, no warning
+  g->CaptureScene(false);
+  heli::DrawChair(painter, g->scene);  // at rest: the cable is drawn anyway, no warning
   // From the helicopter's centre, shifted by the altitude, towards the chair
   // (chair_x = 11); the end point itself is left out.
   EXPECT_EQ(back.At(350 - 25, 280 + 25), black);
@@ -157,7 +158,8 @@ TEST(Chair, CableAndWarningAreDrawnOnTheFrame) {
   back.Fill(white);
   heli::ChairKey(*g);
   heli::ChairTick(*g);
-  heli::DrawChair(painter, *g);
+  g->CaptureScene(false);
+  heli::DrawChair(painter, g->scene);
   EXPECT_GT(CountPixels(back, 230, 35, 560, 70, red), 50);
   EXPECT_GT(CountPixels(back, 230, 35, 560, 70, black), 50);
 }

@@ -87,7 +87,8 @@ TEST(MapView, PadAndIslandMarksSitAtTheirTruncatedMapPositions) {
   g->background_x = -3;
   g->background_y = 4;
   heli::MapViewTick(*g);
-  heli::DrawMap(g->Painter(), *g);
+  g->CaptureScene(true);
+  heli::DrawMap(g->Painter(), g->scene);
 
   const auto chart_only = Drawn(*g, [&](media::Surface& s) { PlayerMark(*g, s, 350, 280); });
   const auto expected = Drawn(*g, [&](media::Surface& s) {
@@ -124,7 +125,8 @@ TEST(MapView, TilesHelicoptersAndTheTurningVortex) {
   g->heading = 40;
 
   heli::MapViewTick(*g);
-  heli::DrawMap(g->Painter(), *g);
+  g->CaptureScene(true);
+  heli::DrawMap(g->Painter(), g->scene);
   EXPECT_EQ(g->vortices.At(1).spin, 12);
   EXPECT_NEAR(h.mx, -20.85f, 1e-4);  // the helicopter flew on east
 
@@ -139,7 +141,8 @@ TEST(MapView, TilesHelicoptersAndTheTurningVortex) {
 
   // The vortex mark turns 5 steps a tick: the next frame differs from this one.
   heli::MapViewTick(*g);
-  heli::DrawMap(g->Painter(), *g);
+  g->CaptureScene(true);
+  heli::DrawMap(g->Painter(), g->scene);
   EXPECT_EQ(g->vortices.At(1).spin, 17);
   EXPECT_GT(Differences(g->DXDraw.BackSurface(), expected), 0);
 }
@@ -152,7 +155,8 @@ TEST(MapView, ThePlayersMarkTruncatesTheSumNotThePosition) {
   g->map_y = -30.25f;
   g->heading = 200;
   heli::MapViewTick(*g);
-  heli::DrawMap(g->Painter(), *g);
+  g->CaptureScene(true);
+  heli::DrawMap(g->Painter(), g->scene);
   const auto at_sum = Drawn(*g, [&](media::Surface& s) { PlayerMark(*g, s, 349, 249); });
   const auto at_trunc = Drawn(*g, [&](media::Surface& s) { PlayerMark(*g, s, 350, 250); });
   EXPECT_GT(Differences(at_sum, at_trunc), 0);
@@ -170,8 +174,10 @@ TEST(MapView, LevelSixUsesItsSmallIslandMarkAndTheBoatDrifts) {
   g->map_shown = 1;
   for (int i = 0; i < 100; ++i) {
     heli::MapViewTick(*g);
-    heli::DrawMap(g->Painter(), *g);
-    heli::DrawMap(g->Painter(), *g);
+    g->CaptureScene(true);
+    heli::DrawMap(g->Painter(), g->scene);
+    g->CaptureScene(true);
+    heli::DrawMap(g->Painter(), g->scene);
   }
   EXPECT_NEAR(boat.my, my0 + 3.0f, 1e-3);  // 0.03 map units a tick
   EXPECT_EQ(boat.y, y0 + 300);
@@ -210,7 +216,8 @@ TEST(MapView, LevelEightDrawsItsOverlayOverTheIslandMarks) {
   g->objects.At(5).mx = -150;
   g->objects.At(5).my = 150;
   heli::MapViewTick(*g);
-  heli::DrawMap(g->Painter(), *g);
+  g->CaptureScene(true);
+  heli::DrawMap(g->Painter(), g->scene);
   const auto expected = Drawn(*g, [&](media::Surface& s) {
     Mark(g->vrt, s, 4, 200, 430, 12, 12, 0);
     g->poz.DrawImage(s, 16, 170, 370);

@@ -24,11 +24,11 @@ constexpr char kChairWarning[] = "Záchranná židle VYSUNUTÁ !! ";
 
 }  // namespace
 
-void DrawSea(const Painter& p, const GameState& s) {
+void DrawSea(const Painter& p, const Scene& s) {
   p.ostrovy.DrawImage(p.Back(), pic::ostrovy::kPozadi, s.background_x, s.background_y);
 }
 
-void DrawParticles(const Painter& p, const GameState& s) {
+void DrawParticles(const Painter& p, const Scene& s) {
   for (int i = 0; i < s.particles.capacity; ++i) {
     const Particle& d = s.particles[i];
     if (const int picture = SparklePicture(d.phase); picture >= 0)
@@ -36,7 +36,7 @@ void DrawParticles(const Painter& p, const GameState& s) {
   }
 }
 
-void DrawTiles(const Painter& p, const GameState& s) {
+void DrawTiles(const Painter& p, const Scene& s) {
   const int count = std::min<int>(s.tile_count, s.tiles.capacity);
   for (int i = 0; i < count; ++i) {
     const Tile& t = s.tiles[i];
@@ -44,7 +44,7 @@ void DrawTiles(const Painter& p, const GameState& s) {
   }
 }
 
-void DrawRotorWash(const Painter& p, const GameState& s) {
+void DrawRotorWash(const Painter& p, const Scene& s) {
   if (s.rotor_rpm <= 20 || s.crashed != 0) return;
   const int x0 = s.view_x + s.heli_screen_x;
   const int y0 = s.view_y + s.heli_screen_y;
@@ -52,7 +52,7 @@ void DrawRotorWash(const Painter& p, const GameState& s) {
                     s.spray_size, 0.5, 0.5, s.rotor_angle, 255);
 }
 
-void DrawHelicopterShadow(const Painter& p, const GameState& s) {
+void DrawHelicopterShadow(const Painter& p, const Scene& s) {
   // The higher the helicopter, the farther off and fainter its shadow.
   const int x = s.view_x + s.heli_screen_x + s.altitude / 3;
   const int y = s.view_y + s.heli_screen_y - s.altitude / 3;
@@ -61,7 +61,7 @@ void DrawHelicopterShadow(const Painter& p, const GameState& s) {
   p.vrt.DrawRotated(p.Back(), pic::vrt::kVrtule, x, y, 98, 98, 0.5, 0.5, s.rotor_angle, alpha);
 }
 
-void DrawChair(const Painter& p, const GameState& s) {
+void DrawChair(const Painter& p, const Scene& s) {
   if (s.chair_len > 1) {
     const int x = s.chair_x + s.heli_screen_x - s.altitude;
     const int y = s.view_y + s.heli_screen_y + s.altitude;
@@ -90,7 +90,7 @@ void DrawChair(const Painter& p, const GameState& s) {
   c.ReleaseCanvas();
 }
 
-void DrawHelicopterBody(const Painter& p, const GameState& s) {
+void DrawHelicopterBody(const Painter& p, const Scene& s) {
   const int x = s.view_x + s.heli_screen_x - s.altitude;
   const int y = s.view_y + s.heli_screen_y + s.altitude;
   p.vrt.DrawRotated(p.Back(), pic::vrt::kVrtulnik, x, y, 51, 115, 0.5, 0.3, s.heading, 255);

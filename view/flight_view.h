@@ -6,18 +6,18 @@
 
 namespace heli {
 
-void DrawSea(const Painter& p, const GameState& s);
+void DrawSea(const Painter& p, const Scene& s);
 // The wave sparkles where they are now.
-void DrawParticles(const Painter& p, const GameState& s);
+void DrawParticles(const Painter& p, const Scene& s);
 // The map tiles in use (off-screen ones too; the draw clips them).
-void DrawTiles(const Painter& p, const GameState& s);
+void DrawTiles(const Painter& p, const Scene& s);
 // The spray under the rotor, only while the rotor runs fast and nothing crashed.
-void DrawRotorWash(const Painter& p, const GameState& s);
+void DrawRotorWash(const Painter& p, const Scene& s);
 // The helicopter's shadow and the rotor's shadow.
-void DrawHelicopterShadow(const Painter& p, const GameState& s);
+void DrawHelicopterShadow(const Painter& p, const Scene& s);
 // The chair when it hangs out, its cable, and the warning while it is out.
-void DrawChair(const Painter& p, const GameState& s);
+void DrawChair(const Painter& p, const Scene& s);
 // The body and the rotor.
-void DrawHelicopterBody(const Painter& p, const GameState& s);
+void DrawHelicopterBody(const Painter& p, const Scene& s);
 
 }  // namespace heli

@@ -6,7 +6,7 @@
 
 namespace heli {
 
-void DrawHelis(const Painter& p, const GameState& s) {
+void DrawHelis(const Painter& p, const Scene& s) {
   const int count = std::min<int>(s.heli_count, s.helis.capacity);
   for (int i = 1; i <= count; ++i) {
     const Heli& h = s.helis.At(i);

@@ -5,6 +5,6 @@
 
 namespace heli {
 
-void DrawHelis(const Painter& p, const GameState& s);
+void DrawHelis(const Painter& p, const Scene& s);
 
 }  // namespace heli

@@ -40,7 +40,7 @@ void DrawClock(const Painter& p, const GameState& s) {
                         255);
 }
 
-void DrawCrash(const Painter& p, const GameState& s) {
+void DrawCrash(const Painter& p, const Scene& s) {
   p.vrt.DrawImage(p.Back(), pic::vrt::kSorry, 150, 100);
   // Six explosion pictures, five steps each.
   if (s.crash_tick >= 1 && s.crash_tick <= 30)

@@ -10,6 +10,6 @@ void DrawTextOverlay(const Painter& p, const GameState& s);
 void DrawHelp(const Painter& p, const GameState& s);
 void DrawClock(const Painter& p, const GameState& s);
 // The banner and the explosion of the crash step about to run.
-void DrawCrash(const Painter& p, const GameState& s);
+void DrawCrash(const Painter& p, const Scene& s);
 
 }  // namespace heli

@@ -30,7 +30,7 @@ int Count(u8 count, int capacity) {
 
 struct MapMarks {
   const Painter& p;
-  const GameState& s;
+  const Scene& s;
   // A mark at a map position: the world origin on the screen is the map's origin.
   void At(int picture, media::ImageList& list, f32 mx, f32 my, int w, int h, int angle) const {
     list.DrawRotated(p.Back(), picture, Trunc(mx) + s.heli_screen_x, Trunc(my) + s.heli_screen_y, w,
@@ -38,7 +38,7 @@ struct MapMarks {
   }
 };
 
-void ObjectMarks(const Painter& p, const GameState& s, const MapMarks& mark) {
+void ObjectMarks(const Painter& p, const Scene& s, const MapMarks& mark) {
   const bool small_islands = ParticularsOf(s.level).small_island_marks;
   for (int n = 1; n <= Count(s.object_count, s.objects.capacity); ++n) {
     const WorldObject& o = s.objects.At(n);
@@ -57,7 +57,7 @@ void ObjectMarks(const Painter& p, const GameState& s, const MapMarks& mark) {
 
 }  // namespace
 
-void DrawMap(const Painter& p, const GameState& s) {
+void DrawMap(const Painter& p, const Scene& s) {
   p.ostrovy.DrawImage(p.Back(), pic::ostrovy::kMapa, s.background_x, s.background_y);
   const MapMarks mark{p, s};
   ObjectMarks(p, s, mark);

@@ -5,6 +5,6 @@
 
 namespace heli {
 
-void DrawMap(const Painter& p, const GameState& s);
+void DrawMap(const Painter& p, const Scene& s);
 
 }  // namespace heli

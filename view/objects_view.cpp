@@ -28,7 +28,7 @@ int StretcherPicture(i32 t) {
 }
 
 // The stretcher and the canopy in front of the base building at (bx, by).
-void DrawBaseFront(const Painter& p, const GameState& s, int bx, int by) {
+void DrawBaseFront(const Painter& p, const Scene& s, int bx, int by) {
   const i32 t = s.drawn_unload_timer;
   if (const int picture = StretcherPicture(t); picture >= 0) {
     const int x = picture <= kNositkaPrazdne2 ? bx + t - 94 : bx - t + 24;
@@ -44,7 +44,7 @@ void DrawPadLight(const Painter& p, const WorldObject& o, int sx, int sy, int gr
     p.ostrovy.DrawImage(p.Back(), o.landed_ok != 0 ? green : red, sx, sy);
 }
 
-void DrawFixedObject(const Painter& p, const GameState& s, const WorldObject& o) {
+void DrawFixedObject(const Painter& p, const Scene& s, const WorldObject& o) {
   const int sx = s.heli_screen_x + o.x;
   const int sy = s.heli_screen_y + o.y;
   if (o.image == kZaklNulova || o.image == kBenzin0)
@@ -60,7 +60,7 @@ void DrawFixedObject(const Painter& p, const GameState& s, const WorldObject& o)
     DrawPadLight(p, o, sx, sy, kBenzinZeleny, kBenzinCerveny);
 }
 
-void DrawScenery(const Painter& p, const GameState& s, const LevelParticulars& level, int n) {
+void DrawScenery(const Painter& p, const Scene& s, const LevelParticulars& level, int n) {
   const WorldObject& o = s.objects.At(n);
   const int sx = s.heli_screen_x + o.x;
   const int sy = s.heli_screen_y + o.y;
@@ -75,7 +75,7 @@ void DrawScenery(const Painter& p, const GameState& s, const LevelParticulars& l
 
 }  // namespace
 
-void DrawObjects(const Painter& p, const GameState& s) {
+void DrawObjects(const Painter& p, const Scene& s) {
   for (int n = 1; n <= 4; ++n) DrawFixedObject(p, s, s.objects.At(n));
   const LevelParticulars level = ParticularsOf(s.level);
   const int count = std::min<int>(s.object_count, s.objects.capacity);

@@ -6,6 +6,6 @@
 
 namespace heli {
 
-void DrawObjects(const Painter& p, const GameState& s);
+void DrawObjects(const Painter& p, const Scene& s);
 
 }  // namespace heli

@@ -16,7 +16,7 @@ int BodyPicture(u8 phase) {
 
 }  // namespace
 
-void DrawPeople(const Painter& p, const GameState& s) {
+void DrawPeople(const Painter& p, const Scene& s) {
   const int count = std::min<int>(s.people_count, s.people.capacity);
   const int ox = s.heli_screen_x, oy = s.heli_screen_y;
   for (int i = 1; i <= count; ++i) {

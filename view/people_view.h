@@ -5,6 +5,6 @@
 
 namespace heli {
 
-void DrawPeople(const Painter& p, const GameState& s);
+void DrawPeople(const Painter& p, const Scene& s);
 
 }  // namespace heli

@@ -65,9 +65,10 @@ void BM_HelicopterSprites(benchmark::State& state) {
     g->rotor_angle = static_cast<heli::u8>(g->rotor_angle + 23);
     g->heading = static_cast<heli::u8>(g->heading + 1);
     heli::RotorWashTick(*g);
-    heli::DrawRotorWash(p, *g);
-    heli::DrawHelicopterShadow(p, *g);
-    heli::DrawHelicopterBody(p, *g);
+    g->CaptureScene(false);
+    heli::DrawRotorWash(p, g->scene);
+    heli::DrawHelicopterShadow(p, g->scene);
+    heli::DrawHelicopterBody(p, g->scene);
     benchmark::ClobberMemory();
   }
 }

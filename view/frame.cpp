@@ -1,0 +1,39 @@
+#include "view/frame.h"
+
+#include "view/flight_view.h"
+#include "view/helis_view.h"
+#include "view/hud_view.h"
+#include "view/map_view.h"
+#include "view/objects_view.h"
+#include "view/people_view.h"
+
+namespace heli {
+
+void DrawFlightView(const Painter& p, const Scene& s) {
+  DrawSea(p, s);
+  DrawParticles(p, s);
+  DrawRotorWash(p, s);
+  DrawObjects(p, s);
+  DrawTiles(p, s);
+  DrawPeople(p, s);
+  // The helicopter goes with the explosion's first steps.
+  if (s.crashed == 0 || s.crash_tick <= 6) {
+    DrawHelicopterShadow(p, s);
+    DrawChair(p, s);
+    DrawHelicopterBody(p, s);
+    DrawHelis(p, s);
+  }
+}
+
+void DrawPlayFrame(const Painter& p, const GameState& g) {
+  if (g.scene.map)
+    DrawMap(p, g.scene);
+  else
+    DrawFlightView(p, g.scene);
+  DrawTextOverlay(p, g);
+  DrawHelp(p, g);
+  DrawClock(p, g);
+  if (g.scene.crash) DrawCrash(p, g.scene);
+}
+
+}  // namespace heli

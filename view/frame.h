@@ -1,0 +1,13 @@
+#pragma once
+// A play tick's whole frame, drawn from the state once the tick's rules have run:
+// the flight view or the map as the tick's scene keeps them, then what is written
+// over them.
+#include "game/state.h"
+#include "view/painter.h"
+
+namespace heli {
+
+void DrawFlightView(const Painter& p, const Scene& s);
+void DrawPlayFrame(const Painter& p, const GameState& g);
+
+}  // namespace heli
