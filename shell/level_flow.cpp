@@ -200,21 +200,6 @@ void StartPlay(TForm1& g) {
   LayoutLevel(g);
 }
 
-void CrashTick(TForm1& g) {
-  g.map_shown = 0;
-  g.sounds.Stop(kHelik);
-  if (g.crash_tick == 1) g.sounds.Play(kVybuch);
-  ++g.crash_tick;
-  if (g.crash_tick == 150) {
-    g.crashed = 0;
-    g.crash_tick = 1;
-    ResetGameState(g);
-    LayoutLevel(g);
-    g.in_menu = 1;
-    StopGameSounds(g);
-  }
-}
-
 void MenuChoice(TForm1& g) {
   switch (g.menu_item) {
     case 21:

@@ -1,6 +1,5 @@
 #pragma once
-// The level flow: starting a level and its play, the crash sequence and the menu's
-// choices.
+// The level flow: starting a level and its play, and the menu's choices.
 #include <string>
 
 namespace heli {
@@ -15,8 +14,6 @@ struct TForm1;
 bool StartLevel(TForm1& g);
 // Leaves the level start screen for play (Escape there).
 void StartPlay(TForm1& g);
-// One step of the crash sequence, at the end of every play tick while crashed.
-void CrashTick(TForm1& g);
 // Carries out the menu button named by menu_item (a click in the menu).
 void MenuChoice(TForm1& g);
 // A new game at level n (1 .. 9) straight into play: no intro, no start screen,

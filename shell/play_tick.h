@@ -1,5 +1,5 @@
 #pragma once
-// One tick of play, every step in its fixed order.
+// One tick of play: the input polled, the rules' tick, the frame drawn and shown.
 
 namespace heli {
 

@@ -1,4 +1,4 @@
-#include "shell/hud.h"
+#include "game/hud.h"
 
 #include <gtest/gtest.h>
 

@@ -3,12 +3,12 @@
 
 namespace heli {
 
-struct TForm1;
+struct GameState;
 
 // stButton6 (help picture) and stButton7 (map screen), sharing one key lock.
-void HelpAndMapKeys(TForm1& g);
-void UpdateHeadIcons(TForm1& g);
+void HelpAndMapKeys(GameState& g);
+void UpdateHeadIcons(GameState& g);
 // The vortex warning blinks: on for 10 ticks of 15.
-void BlinkTick(TForm1& g);
+void BlinkTick(GameState& g);
 
 }  // namespace heli

@@ -1,10 +1,10 @@
-#include "shell/hud.h"
+#include "game/hud.h"
 
-#include "shell/form.h"
+#include "game/state.h"
 
 namespace heli {
 
-void HelpAndMapKeys(TForm1& g) {
+void HelpAndMapKeys(GameState& g) {
   if (g.Held(stButton6)) {
     if (g.key_lock == 0 && g.help_shown == 0) {
       g.key_lock = 10;
@@ -30,13 +30,13 @@ void HelpAndMapKeys(TForm1& g) {
   }
 }
 
-void UpdateHeadIcons(TForm1& g) {
+void UpdateHeadIcons(GameState& g) {
   if (g.free_seats > 4) g.free_seats = 4;
   const int aboard = 4 - g.free_seats;
   for (int i = 0; i < 4; ++i) g.heads_shown[static_cast<std::size_t>(i)] = i < aboard;
 }
 
-void BlinkTick(TForm1& g) {
+void BlinkTick(GameState& g) {
   ++g.blink_tick;
   if (g.blink_tick == 15) g.blink_tick = 0;
 }
