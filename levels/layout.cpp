@@ -3,8 +3,8 @@
 #include <string>
 
 #include "game/pictures.h"
-#include "levels/level_tables.h"
 #include "game/state.h"
+#include "levels/level_tables.h"
 
 namespace heli {
 

@@ -9,10 +9,10 @@
 #include <optional>
 #include <string>
 
-#include "shell/save_file.h"
 #include "game/state.h"
 #include "shell/level_flow.h"
 #include "shell/options.h"
+#include "shell/save_file.h"
 #include "work_folder.h"
 
 namespace {

@@ -6,8 +6,8 @@
 
 #include <filesystem>
 
-#include "shell/save_file.h"
 #include "shell/commands.h"
+#include "shell/save_file.h"
 #include "shell_helpers.h"
 #include "test_game.h"
 #include "work_folder.h"

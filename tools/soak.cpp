@@ -37,11 +37,11 @@
 #include <string>
 #include <vector>
 
-#include "shell/save_file.h"
 #include "shell/commands.h"
 #include "shell/form.h"
 #include "shell/level_flow.h"
 #include "shell/main_window.h"
+#include "shell/save_file.h"
 #include "shell/step.h"
 #include "shell/timers.h"
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "levels/level_tables.h"
 #include "game/state.h"
+#include "levels/level_tables.h"
 #include "world/helis.h"
 
 namespace heli {

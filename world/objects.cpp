@@ -4,8 +4,8 @@
 #include <span>
 
 #include "game/pictures.h"
-#include "levels/level_tables.h"
 #include "game/state.h"
+#include "levels/level_tables.h"
 #include "world/people.h"
 
 namespace heli {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "levels/level_tables.h"
 #include "game/state.h"
+#include "levels/level_tables.h"
 
 namespace heli {
 

@@ -1,7 +1,7 @@
 #include "world/sound_bed.h"
 
-#include "levels/level_tables.h"
 #include "game/state.h"
+#include "levels/level_tables.h"
 
 namespace heli {
 

@@ -13,8 +13,8 @@
 #include <string>
 
 #include "fuzz_check.h"
-#include "shell/save_file.h"
 #include "game/state.h"
+#include "shell/save_file.h"
 
 namespace {
 
