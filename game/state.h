@@ -205,7 +205,10 @@ struct GameState {
   u8 level_done = 0;
   u8 in_menu = 0;
   u8 menu_item = 0;
-  i8 menu_hover = -1;  // the menu button (0 .. 3) whose band the mouse is in, -1 none
+  i8 menu_hover = -1;  // the menu button (0 .. 3) shown lit, -1 none
+  // The menu's selection was last moved by Up or Down: the mouse's band does not
+  // choose until the mouse moves again.
+  u8 menu_by_keys = 0;
   u8 intro_running = 0;
   i32 intro_tick = 0;
   i32 intro_volume = 0;
@@ -285,9 +288,12 @@ struct GameState {
   // What this tick's frame shows of the world (kept by the play tick).
   Scene scene;
 
-  // The input states held at the last poll (bit n: InputState n).
+  // The input states held at the last poll and at the poll before it (bit n:
+  // InputState n); a state pressed at the last poll was not held before it.
   std::uint64_t input_states = 0;
+  std::uint64_t input_states_before = 0;
   bool Held(InputState s) const { return (input_states >> s) & 1; }
+  bool Pressed(InputState s) const { return Held(s) && !((input_states_before >> s) & 1); }
 
   // What the rules measure of the pictures: the built-in list ostrovy, and the
   // level's own list poz as the last level start loaded it.

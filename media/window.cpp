@@ -226,6 +226,17 @@ void Window::PumpEvents(EventSink& sink) {
           sink.OnClose();
         }
         break;
+      case SDL_CONTROLLERBUTTONDOWN:
+      case SDL_CONTROLLERBUTTONUP:
+        // A controller's A and Start are its Enter key (the menu, start screens).
+        if (e.cbutton.button == SDL_CONTROLLER_BUTTON_A ||
+            e.cbutton.button == SDL_CONTROLLER_BUTTON_START) {
+          if (e.type == SDL_CONTROLLERBUTTONDOWN)
+            sink.OnKeyDown(SDLK_RETURN, false, false);
+          else
+            sink.OnKeyUp(SDLK_RETURN);
+        }
+        break;
       case SDL_CONTROLLERDEVICEADDED:
       case SDL_CONTROLLERDEVICEREMOVED:
       case SDL_JOYDEVICEADDED:

@@ -38,8 +38,16 @@ void Escape(TForm1& g) {
 }  // namespace
 
 void down(TForm1& g, std::uint16_t key) {
-  if (key != VK_ESCAPE) return;
-  Escape(g);
+  if (key == VK_ESCAPE) {
+    Escape(g);
+  } else if (key == VK_RETURN) {
+    // Enter (and a controller's A or Start) chooses in the menu as a click does,
+    // and leaves the level start screen as Escape does.
+    if (g.in_menu != 0 && g.intro_running == 0)
+      MenuChoice(g);
+    else if (g.level_intro != 0 && g.intro_running == 0 && g.in_menu == 0)
+      StartPlay(g);
+  }
   FollowSounds(g);
 }
 
@@ -52,6 +60,7 @@ void klik(TForm1& g) {
 void m_move(TForm1& g, int x, int y) {
   g.mouse_x = x;
   g.mouse_y = y;
+  g.menu_by_keys = 0;  // the mouse chooses again
 }
 
 }  // namespace heli

@@ -7,6 +7,7 @@ namespace heli {
 struct TForm1;
 
 constexpr std::uint16_t VK_ESCAPE = 27;
+constexpr std::uint16_t VK_RETURN = 13;
 
 void down(TForm1& g, std::uint16_t key);
 void klik(TForm1& g);

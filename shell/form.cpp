@@ -122,6 +122,7 @@ std::string StoredWaveFile(int index) {
 
 void PollInput(TForm1& f) {
   f.DXInput1.PollInput();
+  f.input_states_before = f.input_states;
   f.input_states = 0;
   for (int n = 0; n < media::kInputStateCount && n < 64; ++n)
     if (f.DXInput1.State(n)) f.input_states |= std::uint64_t{1} << n;

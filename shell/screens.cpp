@@ -51,14 +51,29 @@ void IntroTick(TForm1& g) {
 }
 
 void MenuTick(TForm1& g) {
-  // Up and Down as the previous tick's poll left them.
-  if (g.Held(stUp)) --g.menu_item;
-  if (g.Held(stDown)) ++g.menu_item;
+  // Up and Down as the previous tick's poll left them: a press moves the selection
+  // one button (holding does not repeat); with none selected, Down takes the first
+  // and Up the last.
+  const bool up = g.Pressed(stUp), down = g.Pressed(stDown);
+  if (up || down) {
+    if (g.menu_item < 21 || g.menu_item > 24) {
+      g.menu_item = down ? 21 : 24;
+    } else {
+      if (up) --g.menu_item;
+      if (down) ++g.menu_item;
+    }
+    g.menu_by_keys = 1;
+  }
   if (g.menu_item > 24) g.menu_item = 21;
   if (g.menu_item < 21) g.menu_item = 24;
   HidePanels(g);
   PollInput(g);
 
+  if (g.menu_by_keys != 0) {
+    // The selection shows lit as the mouse's band would light it.
+    g.menu_hover = static_cast<i8>(g.menu_item - 21);
+    return;
+  }
   // The button whose band the mouse is in is chosen (and shown lit).
   g.menu_hover = -1;
   for (int i = 0; i < 4; ++i) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "demo_runner.h"
+#include "golden_record.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ TEST(DemoScenario, EscapeEndsTheIntroAndTheMouseHighlightsNewGame) {
   EXPECT_EQ(run.ticks[9]["intro_tick"], 10);
   EXPECT_EQ(run.ticks[10]["intro_running"], 0);
   EXPECT_EQ(run.ticks[10]["in_menu"], 1);
-  EXPECT_EQ(run.ticks[11]["menu_item"], 0);  // the mouse has not moved: no band
+  EXPECT_EQ(run.ticks[11]["menu_item"], 0);   // the mouse has not moved: no band
   EXPECT_EQ(run.ticks[12]["menu_item"], 21);  // mouse_y 100 lies in the band of nhra
   EXPECT_EQ(run.ticks[12]["mouse_y"], 100);
   EXPECT_EQ(run.ticks[19]["tick"], 19);
@@ -77,6 +78,38 @@ TEST(DemoScenario, ABrokenDemoNamesItsLineAndExitsWith2) {
   auto run = RunDemo("broken", "heli-demo 1\n@5 hold A\n@3 hold\n");
   EXPECT_EQ(run.status, 2);
   EXPECT_TRUE(run.ticks.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// The menu by keys alone: Down selects the new game, lit exactly as the mouse's band
+// lights it, and Enter starts it.
+TEST(DemoScenario, TheMenuWorksByKeysAlone) {
+  if (!heli::testing::LevelFilesPresent()) GTEST_SKIP() << "level files not built";
+  const auto keys_png = heli::testing::TempFile("keys.png");
+  const auto mouse_png = heli::testing::TempFile("mouse.png");
+  const auto run = heli::testing::RunDemo(
+      "menu-keys",
+      "heli-demo 1\nseed 1\n@5 press Escape\n@20 hold Down\n@21 hold\n@30 press Enter\n@40 end\n",
+      "--screenshot-at 25 '" + keys_png.string() + "'");
+  ASSERT_EQ(run.status, 0);
+  ASSERT_EQ(run.ticks.size(), 40u);
+  EXPECT_EQ(run.ticks[25]["in_menu"], 1);
+  EXPECT_EQ(run.ticks[25]["menu_item"], 21);
+  EXPECT_EQ(run.ticks[35]["level_intro"], 1);
+  EXPECT_EQ(run.ticks[35]["in_menu"], 0);
+  const auto mouse = heli::testing::RunDemo(
+      "menu-mouse", "heli-demo 1\nseed 1\n@5 press Escape\n@20 mouse 400 100\n@26 end\n",
+      "--screenshot-at 25 '" + mouse_png.string() + "'");
+  ASSERT_EQ(mouse.status, 0);
+  EXPECT_EQ(mouse.ticks[25]["menu_item"], 21);
+  const std::string lit_by_keys = heli::testing::PngPixelDigest(keys_png.string());
+  EXPECT_FALSE(lit_by_keys.empty());
+  EXPECT_EQ(lit_by_keys, heli::testing::PngPixelDigest(mouse_png.string()));
+  std::filesystem::remove(keys_png);
+  std::filesystem::remove(mouse_png);
 }
 
 }  // namespace

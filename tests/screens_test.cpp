@@ -128,33 +128,54 @@ TEST(Menu, BandsFollowTheMouseAndBordersKeepTheItem) {
   }
 }
 
-TEST(Menu, UpAndDownStepAndWrapOnABorder) {
+// A press of Up or Down moves the selection one button (holding does not repeat),
+// wrapping at the ends; the mouse's band gives way until the mouse moves again;
+// Enter then chooses as a click does.
+TEST(Menu, UpAndDownStepOncePerPressAndEnterChooses) {
   auto g = InMenu();
-  heli::m_move(*g, 400, 100);
-  Ticks(*g, 1);
-  ASSERT_EQ(g->menu_item, 21);
-  heli::m_move(*g, 400, 165);  // no band: the keys decide
-  g->DXInput1.KeyDown(kUp);
-  Ticks(*g, 1);  // this tick's poll takes the key in
+  auto press = [&](int key) {
+    g->DXInput1.KeyDown(key);
+    Ticks(*g, 1);  // this tick's poll takes the key in
+    Ticks(*g, 1);  // the next tick acts on it
+  };
+  auto release = [&](int key) {
+    g->DXInput1.KeyUp(key);
+    Ticks(*g, 1);
+  };
+  Ticks(*g, 1);  // the mouse is above every band: nothing is chosen
+  ASSERT_EQ(g->menu_item, 0);
+  press(kDown);  // none selected: Down takes the first button
   EXPECT_EQ(g->menu_item, 21);
-  Ticks(*g, 1);
-  EXPECT_EQ(g->menu_item, 24);  // 21 -> 24
-  Ticks(*g, 1);
-  EXPECT_EQ(g->menu_item, 23);
-  g->DXInput1.KeyUp(kUp);
-  Ticks(*g, 1);  // the last poll still held Up
-  EXPECT_EQ(g->menu_item, 22);
-  g->DXInput1.KeyDown(kDown);
-  Ticks(*g, 1);
-  EXPECT_EQ(g->menu_item, 22);
-  Ticks(*g, 2);
+  EXPECT_EQ(g->menu_hover, 0);  // and it is lit
+  Ticks(*g, 30);                // held: no repeat, and the outside rule waits
+  EXPECT_EQ(g->menu_item, 21);
+  release(kDown);
+  press(kUp);  // 21 -> 24
   EXPECT_EQ(g->menu_item, 24);
-  Ticks(*g, 1);
-  EXPECT_EQ(g->menu_item, 21);  // 24 -> 21
-  // Over a band the mouse wins over the keys.
-  heli::m_move(*g, 400, 300);
+  release(kUp);
+  press(kDown);  // 24 -> 21
+  EXPECT_EQ(g->menu_item, 21);
+  release(kDown);
+  press(kDown);
+  EXPECT_EQ(g->menu_item, 22);
+  EXPECT_EQ(g->menu_hover, 1);
+  release(kDown);
+  // The mouse moves over a band: it chooses again.
+  heli::m_move(*g, 400, 360);
   Ticks(*g, 1);
   EXPECT_EQ(g->menu_item, 23);
+  EXPECT_EQ(g->menu_hover, 2);
+  press(kUp);
+  EXPECT_EQ(g->menu_item, 22);
+  // Up to the new game, and Enter starts it as a click would.
+  release(kUp);
+  press(kUp);
+  ASSERT_EQ(g->menu_item, 21);
+  heli::down(*g, heli::VK_RETURN);
+  EXPECT_EQ(g->in_menu, 0);
+  EXPECT_EQ(g->level_intro, 1);
+  heli::down(*g, heli::VK_RETURN);  // Enter leaves the start screen as Escape does
+  EXPECT_EQ(g->level_intro, 0);
 }
 
 TEST(Menu, HidesThePanelsAndClicksOutsideTheBandsDoNothing) {
