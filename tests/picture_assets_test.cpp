@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "digest.h"
 #include "media/image_list.h"
 #include "media/surface.h"
 
@@ -187,15 +188,6 @@ std::vector<std::uint8_t> KeyMask(const media::PictureCollectionItem& item) {
   return mask;
 }
 
-std::uint64_t Fnv1a64(const std::vector<std::uint8_t>& data) {
-  std::uint64_t h = 0xcbf29ce484222325ULL;
-  for (std::uint8_t b : data) {
-    h ^= b;
-    h *= 0x100000001b3ULL;
-  }
-  return h;
-}
-
 struct MaskRecord {
   long count;
   std::uint64_t hash;
@@ -234,7 +226,8 @@ void CheckKeys(const std::string& name, const std::vector<Entry>& catalogue) {
     }
     if (it == masks.end()) continue;  // drawn opaque: its key is never used
     EXPECT_EQ(keyed, it->second.count);
-    EXPECT_EQ(Fnv1a64(mask), it->second.hash) << "the key covers a different area than intended";
+    EXPECT_EQ(heli::testing::Fnv1a(mask.data(), mask.size()), it->second.hash)
+        << "the key covers a different area than intended";
     EXPECT_GT(keyed, 0);
     EXPECT_LT(keyed, static_cast<long>(mask.size()));
   }
