@@ -48,13 +48,11 @@ void down(TForm1& g, std::uint16_t key) {
     else if (g.level_intro != 0 && g.intro_running == 0 && g.in_menu == 0)
       StartPlay(g);
   }
-  FollowSounds(g);
 }
 
 void klik(TForm1& g) {
   // menu_item was set from mouse_y by the last menu tick; the click's place is unused.
   if (g.in_menu != 0) MenuChoice(g);
-  FollowSounds(g);
 }
 
 void m_move(TForm1& g, int x, int y) {

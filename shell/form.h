@@ -69,7 +69,8 @@ void PollInput(TForm1& f);
 // rules that measure them; after a list has changed.
 void MeasurePictures(TForm1& f);
 
-// Makes the sound list do what the game asked of it since the last call.
+// Makes the sound list do what the game asked of it since the last call (Step
+// does, at the end of every step).
 void FollowSounds(TForm1& f);
 
 // Puts the state's widget values on the widgets and presents the frame.

@@ -224,11 +224,9 @@ bool StartAtLevel(TForm1& g, int n) {
   g.in_menu = 1;
   if (!BeginGame(g, static_cast<u8>(n))) {
     g.sounds.Play(kHMenu);  // the menu's music, as after the intro
-    FollowSounds(g);
     return false;
   }
   StartPlay(g);
-  FollowSounds(g);
   return true;
 }
 

@@ -41,11 +41,10 @@ void Timer1Timer(TForm1& g) {
   } else if (g.DXDraw.ReadyToDraw()) {
     PlayTick(g);
   }
-  FollowSounds(g);
 }
 
 void cassTimer(TForm1& g) {
-  const LevelParticulars level = ParticularsOf(g.level);
+  const LevelParticulars& level = ParticularsOf(g.level);
   if (level.clock_stop_rescues != 0 && g.special_count == level.clock_stop_rescues) g.clock_on = 0;
   if (g.clock_on == 0 || g.crashed != 0) return;
   ++g.clock_ticks;

@@ -15,14 +15,20 @@ StepResult Step(TForm1& g, const std::function<bool()>& events) {
     ++result.cass_firings;
   }
   g.clock_ms = clock.MillisecondsAt(step);
-  if (events && !events()) return result;
+  if (events && !events()) {
+    FollowSounds(g);
+    return result;
+  }
   // A timer enabled by an event starts counting from this step.
   clock.TrackCass(g.cass, step);
-  if (g.closed) return result;
-  Timer1Timer(g);
-  clock.TickDone(g.Timer1.Interval);
-  clock.TrackCass(g.cass, step);
-  result.ticked = true;
+  if (!g.closed) {
+    Timer1Timer(g);
+    clock.TickDone(g.Timer1.Interval);
+    clock.TrackCass(g.cass, step);
+    result.ticked = true;
+  }
+  // The sound list plays what the step's handlers asked for, in their order.
+  FollowSounds(g);
   return result;
 }
 

@@ -17,7 +17,8 @@ struct StepResult {
 // Runs every firing of the 2-second timer that is due by the next main tick, then
 // `events` (this tick's input, delivered in order, with the clock at the tick's
 // time), then the main tick, which presents its frame. The main tick is skipped
-// when `events` returns false (a demo's end) or the window has been closed.
+// when `events` returns false (a demo's end) or the window has been closed. Last,
+// the platform's sound list follows the sound requests of the step.
 StepResult Step(TForm1& g, const std::function<bool()>& events = {});
 
 }  // namespace heli
