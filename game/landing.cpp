@@ -140,7 +140,7 @@ void PadsTick(GameState& g) {
 void HazardsTick(GameState& g) {
   if (g.object_count < 5) return;
   const int count = std::min<int>(g.object_count, g.objects.capacity);
-  const LevelParticulars level = ParticularsOf(g.level);
+  const LevelParticulars& level = ParticularsOf(g.level);
   for (int n = 5; n <= count; ++n) {
     // The level hazards always concern record 5, but are rolled once per
     // scenery record, so busier levels ramp and throw faster.

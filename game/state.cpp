@@ -39,9 +39,6 @@ void GameState::CaptureScene(bool map) {
   s.over_pad = over_pad;
   s.hit_flag = hit_flag;
   s.spin_angle = spin_angle;
-  s.drawn_unload_timer = drawn_unload_timer;
-  s.drawn_flame = drawn_flame;
-  s.drawn_fire_image = drawn_fire_image;
   s.tile_count = tile_count;
   s.object_count = object_count;
   s.people_count = people_count;

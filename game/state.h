@@ -152,6 +152,8 @@ struct Scene {
   i32 chair_x = 0;
   u8 crashed = 0, crash_tick = 0;
   u8 over_pad = 0, hit_flag = 0, spin_angle = 0;
+  // Values shown before the rules moved them on, kept by those rules themselves:
+  // the stretcher's trip timer, and level 2's flame and burning object.
   i32 drawn_unload_timer = 0;
   u8 drawn_flame = 0, drawn_fire_image = 0;
   u8 tile_count = 0, object_count = 0, people_count = 0, vortex_count = 0, heli_count = 0;
@@ -299,12 +301,6 @@ struct GameState {
   // level's own list poz as the last level start loaded it.
   PictureSizes ostrovy_sizes, poz_sizes;
 
-  // Values a drawing step of this tick showed before the rules moved them on:
-  // the stretcher's trip timer, and level 2's flame and burning object.
-  i32 drawn_unload_timer = 0;
-  u8 drawn_flame = 0;
-  u8 drawn_fire_image = 0;
-
   // The random generator: the classic 32-bit linear congruential one, so that a
   // game with the same seed and input plays the same anywhere.
   u32 RandSeed = 0;
@@ -318,7 +314,7 @@ struct GameState {
   // Seeds the generator from the clock: session seed XOR the clock's milliseconds.
   void RandomizeFromClock();
   // Keeps in `scene` what the frame shows, as it stands now (all but the particles,
-  // which are kept before they wrap round).
+  // kept before they wrap round, and the values the rules keep there as shown).
   void CaptureScene(bool map);
 };
 

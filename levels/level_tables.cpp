@@ -340,12 +340,11 @@ const LevelTable* FindLevelTable(int level) {
   return &kLevels[level - 1];
 }
 
-LevelParticulars ParticularsOf(int level) {
-  if (const LevelTable* t = FindLevelTable(level)) return t->particular;
-  LevelParticulars none;
-  none.picture_file = static_cast<u8>(level);
-  none.voices = LevelParticulars::Voices::Silent;
-  return none;
+const LevelParticulars& ParticularsOf(int level) {
+  static constexpr LevelParticulars kNone{.picture_file = 0,
+                                          .voices = LevelParticulars::Voices::Silent};
+  const LevelTable* t = FindLevelTable(level);
+  return t ? t->particular : kNone;
 }
 
 }  // namespace heli

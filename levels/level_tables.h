@@ -90,8 +90,8 @@ struct LevelTable {
 // The table of level 1 .. 9; null for any other level.
 const LevelTable* FindLevelTable(int level);
 
-// The particulars of level 1 .. 9; for any other level, none (and the picture
-// file of that number).
-LevelParticulars ParticularsOf(int level);
+// The particulars of level 1 .. 9; for any other level, none (its people keep
+// quiet, and its picture file is the one of its own number: see LevelFileOf).
+const LevelParticulars& ParticularsOf(int level);
 
 }  // namespace heli

@@ -27,7 +27,8 @@ void ShowPanels(TForm1& g, bool shown) {
 
 // Levels 3, 5, 7 and 9 share the pictures of level 1.
 u8 LevelFileOf(u8 level) {
-  return ParticularsOf(level).picture_file;
+  const LevelTable* t = FindLevelTable(level);
+  return t ? t->particular.picture_file : level;
 }
 
 std::string Failure(const std::string& path, const std::exception& e) {

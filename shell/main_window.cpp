@@ -55,7 +55,6 @@ void cassTimer(TForm1& g) {
     g.next_event += g.event_interval;
     ++g.next_person;
   }
-  FollowSounds(g);
 }
 
 }  // namespace heli

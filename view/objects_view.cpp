@@ -77,7 +77,7 @@ void DrawScenery(const Painter& p, const Scene& s, const LevelParticulars& level
 
 void DrawObjects(const Painter& p, const Scene& s) {
   for (int n = 1; n <= 4; ++n) DrawFixedObject(p, s, s.objects.At(n));
-  const LevelParticulars level = ParticularsOf(s.level);
+  const LevelParticulars& level = ParticularsOf(s.level);
   const int count = std::min<int>(s.object_count, s.objects.capacity);
   for (int n = 5; n <= count; ++n) DrawScenery(p, s, level, n);
 }

@@ -17,7 +17,7 @@ int Count(u8 count, int capacity) {
 // The world goes on under the map: the same scroll as in the flight view, so
 // closing the map finds everything where it would have been.
 void MoveWorld(GameState& g) {
-  const LevelParticulars level = ParticularsOf(g.level);
+  const LevelParticulars& level = ParticularsOf(g.level);
   for (int n = 1; n <= Count(g.object_count, g.objects.capacity); ++n) {
     WorldObject& o = g.objects.At(n);
     o.x += g.scroll_dx;

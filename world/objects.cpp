@@ -57,8 +57,8 @@ void FixedObject(GameState& g, WorldObject& o) {
 void Fire(GameState& g, WorldObject& o) {
   if (g.special_frame < 16) g.special_frame = 19;
   if (g.special_frame > 19) g.special_frame = 16;
-  g.drawn_flame = g.special_frame;
-  g.drawn_fire_image = o.image;
+  g.scene.drawn_flame = g.special_frame;
+  g.scene.drawn_fire_image = o.image;
   ++g.frame_tick;
   if (g.frame_tick == 5) {
     ++g.special_frame;
@@ -78,16 +78,15 @@ void Animate(WorldObject& o, const Animation& a) {
   }
 }
 
-void SceneryObject(GameState& g, int n, std::span<const Animation> animations) {
+void SceneryObject(GameState& g, int n, const LevelParticulars& level) {
   WorldObject& o = g.objects.At(n);
   Scroll(g, o);
-  const LevelParticulars level = ParticularsOf(g.level);
   if (level.drift != 0 && n == 5) {  // the boat drifts south
     o.y += level.drift;
     o.my = static_cast<f32>(o.my + level.drift / 100.0);
   }
   if (level.fire_flickers && n == 5) Fire(g, o);
-  for (const Animation& a : animations) {
+  for (const Animation& a : level.animations) {
     if (a.record == n) Animate(o, a);
   }
 }
@@ -97,9 +96,9 @@ void SceneryObject(GameState& g, int n, std::span<const Animation> animations) {
 void ObjectsTick(GameState& g) {
   // The four fixed objects exist in every level, whatever the count says.
   for (int n = 1; n <= 4; ++n) FixedObject(g, g.objects.At(n));
-  const std::span<const Animation> animations = ParticularsOf(g.level).animations;
+  const LevelParticulars& level = ParticularsOf(g.level);
   const int count = std::min<int>(g.object_count, g.objects.capacity);
-  for (int n = 5; n <= count; ++n) SceneryObject(g, n, animations);
+  for (int n = 5; n <= count; ++n) SceneryObject(g, n, level);
 }
 
 }  // namespace heli

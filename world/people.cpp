@@ -36,7 +36,7 @@ void Hoist(GameState& g, Person& p, int record) {
   g.chair_loaded = 1;
   g.sounds.Play(kVytah);
   // In level 4 the people by the burning platform are the ones that stop its clock.
-  const LevelParticulars level = ParticularsOf(g.level);
+  const LevelParticulars& level = ParticularsOf(g.level);
   if (level.clock_stop_rescues != 0 && record <= level.clock_stop_people) ++g.special_count;
 }
 
@@ -125,7 +125,7 @@ void DeliverOne(GameState& g) {
 
 void PeopleTick(GameState& g) {
   const int count = PeopleInUse(g);
-  const LevelParticulars level = ParticularsOf(g.level);
+  const LevelParticulars& level = ParticularsOf(g.level);
   for (int i = 1; i <= count; ++i) {
     Person& p = g.people.At(i);
     p.x += g.scroll_dx;
@@ -163,7 +163,7 @@ void BaseUnloadTick(GameState& g) {
     g.sounds.SetVolume(kHudbaHra, -7000);  // the music gives way to the unloading
   }
 
-  g.drawn_unload_timer = g.unload_timer;  // the stretcher is shown where this puts it
+  g.scene.drawn_unload_timer = g.unload_timer;  // the stretcher is shown where this puts it
 
   if (g.unload_timer < 1 && standing) {
     g.unloading = 1;

@@ -30,7 +30,7 @@ void StartLevelSounds(GameState& g) {
   g.vortex_volume = -7000;
   StartLoop(g, kTamrox, g.vortex_volume);
   // The fire's or the boat's own loop.
-  if (const LevelParticulars level = ParticularsOf(g.level); level.hazard_volume) {
+  if (const LevelParticulars& level = ParticularsOf(g.level); level.hazard_volume) {
     g.*level.hazard_volume = -7000;
     StartLoop(g, level.hazard_sound, g.*level.hazard_volume);
   }
