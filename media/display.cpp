@@ -9,7 +9,8 @@ void Display::Initialize(const DisplayOptions& options) {
   try {
     if (!options.headless) {
       window_ = std::make_unique<Window>();
-      window_->Open(options.mode, options.width, options.height, options.title, options.frame_rate);
+      window_->Open(options.mode, options.width, options.height, options.title, options.frame_rate,
+                    options.look);
     }
     back_ = Surface(options.width, options.height);
     covering_ = 0;  // a new surface has nothing laid over it

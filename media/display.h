@@ -19,6 +19,7 @@ struct DisplayOptions {
   int width = 800, height = 600;
   std::string title;
   int frame_rate = 60;  // the most frames a second that are presented
+  WindowLook look;
 };
 
 class Display {

@@ -29,9 +29,28 @@ constexpr int kDeadZonePercent = 50;
 
 }  // namespace
 
-Input::Input() {
-  const int keys[] = {38, 40, 37, 39, 'A', 'Z', 33, 34, 32, 112, 'M', 'I', 13};
-  for (int n = 0; n < static_cast<int>(std::size(keys)); ++n) assigns_[n][0] = keys[n];
+Input::Input() : assigns_(DefaultAssignments()) {}
+
+const Input::Assignments& Input::DefaultAssignments() {
+  static const Assignments table = [] {
+    Assignments a{};
+    const int keys[] = {38, 40, 37, 39, 'A', 'Z', 33, 34, 32, 112, 'M', 'I', 13};
+    for (int n = 0; n < static_cast<int>(std::size(keys)); ++n) a[n][0] = keys[n];
+    return a;
+  }();
+  return table;
+}
+
+void Input::Rumble(std::uint16_t low, std::uint16_t high, std::uint32_t ms) {
+  if (test_joystick_) {
+    if (test_joystick_->present) test_rumbles_.push_back({low, high, ms});
+    return;
+  }
+  // A device without motors says so by failing; that is no error for the game.
+  if (SDL_GameController* c = AsController(controller_))
+    SDL_GameControllerRumble(c, low, high, ms);
+  else if (SDL_Joystick* j = AsJoystick(joystick_))
+    SDL_JoystickRumble(j, low, high, ms);
 }
 
 Input::~Input() {
@@ -136,8 +155,8 @@ InputSet Input::ReadJoystick() const {
 }
 
 InputSet Input::ReadKeyboard() const {
-  InputSet set{};
-  if (!active_) return set;
+  if (!active_) return InputSet{};
+  InputSet set = held_states_;
   for (int n = 0; n < kInputStateCount; ++n)
     for (int key : assigns_[n])
       if (key >= 1 && key <= 255 && keys_[key]) {
@@ -180,7 +199,10 @@ void Input::KeyUp(int virtual_key) {
 
 void Input::SetActive(bool window_has_focus) {
   active_ = window_has_focus;
-  if (!active_) keys_.fill(false);
+  if (!active_) {
+    keys_.fill(false);
+    held_states_ = {};
+  }
 }
 
 }  // namespace media

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace media {
 
@@ -90,6 +91,22 @@ class Input {
 
   const Assignments& KeyAssignments() const { return assigns_; }
   void SetKeyAssignments(const Assignments& assigns) { assigns_ = assigns; }
+  // The keys each state has until told otherwise: one per state for the first 13.
+  static const Assignments& DefaultAssignments();
+
+  // States held whatever the keys are assigned to (a demo holds states, not keys);
+  // read with the keyboard, so they too read as nothing without the focus.
+  void HoldStates(const InputSet& states) { held_states_ = states; }
+
+  // Shakes the controller, if it can: two motors' strengths (0..65535) for a time,
+  // replacing any rumble still running. Nothing without a controller.
+  void Rumble(std::uint16_t low, std::uint16_t high, std::uint32_t ms);
+  struct RumbleCall {
+    std::uint16_t low = 0, high = 0;
+    std::uint32_t ms = 0;
+  };
+  // With a test joystick: every rumble asked for, in order.
+  const std::vector<RumbleCall>& TestRumbles() const { return test_rumbles_; }
 
   // For tests: a joystick reading (raw SDL axis units -32768..32767, button bit
   // mask) used instead of any device; present = false means no joystick at all.
@@ -121,6 +138,8 @@ class Input {
   void* controller_ = nullptr;  // SDL_GameController*
   void* joystick_ = nullptr;    // SDL_Joystick*, when the device is no game controller
   std::optional<JoystickReading> test_joystick_;
+  std::vector<RumbleCall> test_rumbles_;
+  InputSet held_states_{};
 };
 
 }  // namespace media

@@ -1,6 +1,10 @@
 #include "media/keys.h"
 
 #include <SDL.h>
+#include <strings.h>
+
+#include <iterator>
+#include <vector>
 
 namespace media {
 
@@ -57,6 +61,45 @@ int VirtualKeyFromSdl(int sdl_keycode) {
     default:
       return 0;
   }
+}
+
+namespace {
+
+// Every platform key VirtualKeyFromSdl gives a code for, in the order their
+// names are preferred (Return before Keypad Enter, Left Shift before Right).
+std::vector<SDL_Keycode> UsableKeys() {
+  std::vector<SDL_Keycode> keys;
+  for (SDL_Keycode k = SDLK_a; k <= SDLK_z; ++k) keys.push_back(k);
+  for (SDL_Keycode k = SDLK_0; k <= SDLK_9; ++k) keys.push_back(k);
+  for (SDL_Keycode k = SDLK_F1; k <= SDLK_F12; ++k) keys.push_back(k);
+  const SDL_Keycode others[] = {
+      SDLK_UP,        SDLK_DOWN,   SDLK_LEFT,   SDLK_RIGHT, SDLK_PAGEUP, SDLK_PAGEDOWN, SDLK_HOME,
+      SDLK_END,       SDLK_INSERT, SDLK_DELETE, SDLK_SPACE, SDLK_RETURN, SDLK_ESCAPE,   SDLK_TAB,
+      SDLK_BACKSPACE, SDLK_LSHIFT, SDLK_RSHIFT, SDLK_LCTRL, SDLK_RCTRL,  SDLK_LALT,     SDLK_RALT,
+      SDLK_KP_ENTER,  SDLK_KP_0,   SDLK_KP_1,   SDLK_KP_2,  SDLK_KP_3,   SDLK_KP_4,     SDLK_KP_5,
+      SDLK_KP_6,      SDLK_KP_7,   SDLK_KP_8,   SDLK_KP_9};
+  keys.insert(keys.end(), std::begin(others), std::end(others));
+  return keys;
+}
+
+}  // namespace
+
+// The names come from the platform's own table of key names, which needs no
+// display; looking keys up by name through the keyboard map would.
+int VirtualKeyFromName(std::string_view name) {
+  const std::string wanted(name);
+  if (wanted.empty()) return 0;
+  if (strcasecmp(wanted.c_str(), "Enter") == 0) return 13;
+  for (SDL_Keycode k : UsableKeys())
+    if (strcasecmp(wanted.c_str(), SDL_GetKeyName(k)) == 0) return VirtualKeyFromSdl(k);
+  return 0;
+}
+
+std::string KeyNameOfVirtualKey(int virtual_key) {
+  if (virtual_key == 0) return {};
+  for (SDL_Keycode k : UsableKeys())
+    if (VirtualKeyFromSdl(k) == virtual_key) return SDL_GetKeyName(k);
+  return {};
 }
 
 }  // namespace media

@@ -133,7 +133,13 @@ bool SoundDevice::MakeCurrent() const {
 
 void SoundDevice::SetFocus(bool has_focus) {
   focus_ = has_focus;
-  if (MakeCurrent()) alListenerf(AL_GAIN, has_focus ? 1.0f : 0.0f);
+  if (MakeCurrent())
+    alListenerf(AL_GAIN, has_focus ? static_cast<float>(volume_percent_) / 100.0f : 0.0f);
+}
+
+void SoundDevice::SetVolume(int percent) {
+  volume_percent_ = std::clamp(percent, 0, 100);
+  SetFocus(focus_);
 }
 
 // ---- Wave ----

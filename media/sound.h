@@ -31,6 +31,8 @@ class SoundDevice {
   // Sound is heard only while the window has the input focus.
   void SetFocus(bool has_focus);
   bool HasFocus() const { return focus_; }
+  // The player's volume over every sound, 0..100 percent of full.
+  void SetVolume(int percent);
 
   // Makes this device's context the current one before a sound call; false when
   // there is no device.
@@ -43,6 +45,7 @@ class SoundDevice {
   void* device_ = nullptr;   // ALCdevice*
   void* context_ = nullptr;  // ALCcontext*
   bool focus_ = true;
+  int volume_percent_ = 100;
   std::string status_ = "sound not set up";
   std::vector<WaveList*> lists_;  // attached lists, released before the device closes
 };

@@ -32,8 +32,8 @@ Window::~Window() {
   if (video_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
-void Window::Open(WindowMode mode, int width, int height, const std::string& title,
-                  int frame_rate) {
+void Window::Open(WindowMode mode, int width, int height, const std::string& title, int frame_rate,
+                  const WindowLook& look) {
   width_ = width;
   height_ = height;
   constexpr char kHeadless[] = " (--headless runs the game without one, for tests)";
@@ -56,8 +56,10 @@ void Window::Open(WindowMode mode, int width, int height, const std::string& tit
   Uint32 flags = SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE;
   SDL_Rect usable{0, 0, width, height};
   SDL_GetDisplayUsableBounds(0, &usable);
-  // The window: the largest whole-number scale that fits, leaving room for the frame.
-  const int scale = std::max(1, std::min((usable.w - 16) / width, (usable.h - 48) / height));
+  // The window: the largest whole-number scale that fits, leaving room for the frame,
+  // or the player's own.
+  const int fits = std::max(1, std::min((usable.w - 16) / width, (usable.h - 48) / height));
+  const int scale = look.scale > 0 ? look.scale : fits;
   windowed_w_ = width * scale;
   windowed_h_ = height * scale;
   int w = windowed_w_, h = windowed_h_;
@@ -106,9 +108,10 @@ void Window::Open(WindowMode mode, int width, int height, const std::string& tit
   SDL_DisplayMode shown{};
   vsync_ = false;
   if (SDL_GetCurrentDisplayMode(std::max(0, SDL_GetWindowDisplayIndex(window_)), &shown) == 0 &&
-      shown.refresh_rate >= frame_rate)
+      shown.refresh_rate >= frame_rate && look.vsync)
     vsync_ = SDL_RenderSetVSync(renderer_, 1) == 0;
   SDL_RenderSetLogicalSize(renderer_, width, height);
+  if (look.whole_scale) SDL_RenderSetIntegerScale(renderer_, SDL_TRUE);
   texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
                                width, height);
   if (!texture_) throw Error(std::string("Surface cannot be made: ") + SDL_GetError());

@@ -33,6 +33,13 @@ enum class WindowMode {
   Exclusive,  // full screen in a changed screen mode of 800 x 600 x 16 or the nearest fit
 };
 
+// The player's choices for how the picture is shown.
+struct WindowLook {
+  int scale = 0;             // a window's size in picture sizes; 0: the largest that fits
+  bool whole_scale = false;  // only whole-number scales, bordered, instead of filling
+  bool vsync = true;         // wait for the screen's retrace when that cannot slow the game
+};
+
 class Window {
  public:
   Window() = default;
@@ -44,7 +51,8 @@ class Window {
   // frame_rate: the most frames a second the caller shows. The window waits for the
   // screen's vertical retrace only when the screen refreshes at least that often,
   // so that the wait can never slow the caller down.
-  void Open(WindowMode mode, int width, int height, const std::string& title, int frame_rate = 60);
+  void Open(WindowMode mode, int width, int height, const std::string& title, int frame_rate = 60,
+            const WindowLook& look = {});
   bool IsOpen() const { return window_ != nullptr; }
   // False while the window is minimised or hidden: nothing can be shown then.
   bool Usable() const;

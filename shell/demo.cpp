@@ -55,6 +55,15 @@ bool DemoHoldable(int virtual_key) {
   return virtual_key != 27 && DemoKeyName(virtual_key);
 }
 
+media::InputSet DemoStates(const std::vector<int>& keys) {
+  media::InputSet states{};
+  const auto& defaults = media::Input::DefaultAssignments();
+  for (int k : keys)
+    for (int n = 0; n < media::kInputStateCount; ++n)
+      if (k && defaults[n][0] == k) states[n / 8] |= static_cast<std::uint8_t>(1u << (n % 8));
+  return states;
+}
+
 Demo ParseDemo(std::string_view text, const std::string& file_name) {
   Demo demo;
   int line_no = 0;

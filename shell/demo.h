@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "media/input.h"
+
 namespace heli {
 
 struct DemoEvent {
@@ -41,5 +43,7 @@ int DemoKeyCode(std::string_view name);
 const char* DemoKeyName(int virtual_key);
 // The keys a hold line may name: the default assignments of the input states.
 bool DemoHoldable(int virtual_key);
+// The input states a hold line's keys stand for: each default key's state.
+media::InputSet DemoStates(const std::vector<int>& keys);
 
 }  // namespace heli

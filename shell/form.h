@@ -40,6 +40,11 @@ struct TForm1 : GameState {
   // What the view draws with.
   heli::Painter Painter() { return {DXDraw, vrt, ostrovy, poz}; }
 
+  // The controller's rumble (shell/rumble.h): the player's setting, steps counted,
+  // and the step a strong pulse runs until.
+  bool rumble_on = true;
+  long long rumble_steps = 0, pulse_until_step = 0;
+
   // Closing the window ends the program (the menu's konec, or the platform).
   bool closed = false;
   // Why the last level start failed (a level picture file that could not be

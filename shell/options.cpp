@@ -57,6 +57,15 @@ const std::vector<OptionSpec>& Specs() {
          o.catalogue = true;
          return std::string();
        }},
+      {"--config", "FILE",
+       "read the settings from FILE instead of $XDG_CONFIG_HOME/heli-rescue/settings.ini "
+       "(~/.config/heli-rescue/settings.ini, written with the defaults when missing)",
+       [](Options& o, const std::string& v) { return SetFile(o.config, v); }},
+      {"--fullscreen", nullptr, "play full screen, whatever the settings say",
+       [](Options& o, const std::string&) {
+         o.fullscreen = true;
+         return std::string();
+       }},
       {"--window", nullptr, "play in a window instead of full screen",
        [](Options& o, const std::string&) {
          o.window = true;

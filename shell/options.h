@@ -14,6 +14,8 @@ struct Options {
   bool catalogue = false;  // list the pictures and sounds and exit
   bool window = false;
   bool exclusive = false;
+  bool fullscreen = false;
+  std::string config;  // the settings file to read instead of the player's own
   bool headless = false;
   bool nosound = false;
   std::int64_t ticks = -1;  // stop after this many main ticks; -1 = until the window closes

@@ -21,6 +21,7 @@
 #include "shell/level_flow.h"
 #include "shell/main_window.h"
 #include "shell/save_file.h"
+#include "shell/settings.h"
 #include "shell/state_dump.h"
 #include "shell/step.h"
 #include "shell/timers.h"
@@ -78,7 +79,7 @@ class Recorder {
     switch (e.kind) {
       case WindowEvent::Kind::KeyDown:
         if (DemoKeyName(e.key)) Add(tick, DemoEvent::Kind::Press, {e.key});
-        if (!e.repeat && DemoHoldable(e.key)) held_.insert(e.key);
+        if (!e.repeat) held_.insert(e.key);
         break;
       case WindowEvent::Kind::KeyUp:
         held_.erase(e.key);
@@ -101,14 +102,23 @@ class Recorder {
   // While a demo plays: what it delivers, so that its recording plays the same game.
   void Played(const DemoEvent& e) {
     if (e.kind == DemoEvent::Kind::Hold)
-      held_ = std::set<int>(e.keys.begin(), e.keys.end());
+      played_ = std::set<int>(e.keys.begin(), e.keys.end());
     else if (e.kind != DemoEvent::Kind::End)
       demo_.events.push_back(e);
   }
-  void BeforeTick(std::int64_t tick) {
-    if (held_ != recorded_) {
-      Add(tick, DemoEvent::Kind::Hold, std::vector<int>(held_.begin(), held_.end()));
-      recorded_ = held_;
+  // The held keys are written as the states they give, each under the name of its
+  // default key, so that the demo plays the same whatever keys are assigned.
+  void BeforeTick(std::int64_t tick, const media::Input::Assignments& keys) {
+    std::set<int> states_as_keys = played_;
+    const auto& defaults = media::Input::DefaultAssignments();
+    for (int n = 0; n < media::kInputStateCount; ++n)
+      for (int k : keys[n])
+        if (k && held_.count(k) && DemoHoldable(defaults[n][0]))
+          states_as_keys.insert(defaults[n][0]);
+    if (states_as_keys != recorded_) {
+      Add(tick, DemoEvent::Kind::Hold,
+          std::vector<int>(states_as_keys.begin(), states_as_keys.end()));
+      recorded_ = states_as_keys;
     }
   }
   bool Write(const std::string& path, std::int64_t end_tick) {
@@ -123,7 +133,9 @@ class Recorder {
     demo_.events.push_back(DemoEvent{tick, kind, std::move(keys)});
   }
   Demo demo_;
-  std::set<int> held_, recorded_;
+  std::set<int> held_;    // the player's keys
+  std::set<int> played_;  // a demo's held states, by their default keys
+  std::set<int> recorded_;
 };
 
 void Deliver(TForm1& g, const WindowEvent& e) {
@@ -165,15 +177,10 @@ class Player {
       const DemoEvent& e = demo_.events[next_];
       if (recorder) recorder->Played(DemoEvent{tick, e.kind, e.keys, e.x, e.y});
       switch (e.kind) {
-        case DemoEvent::Kind::Hold: {
-          std::set<int> wanted(e.keys.begin(), e.keys.end());
-          for (int k : held_)
-            if (!wanted.count(k)) g.DXInput1.KeyUp(k);
-          for (int k : wanted)
-            if (!held_.count(k)) g.DXInput1.KeyDown(k);
-          held_ = std::move(wanted);
+        case DemoEvent::Kind::Hold:
+          // A demo holds input states, whatever keys the player has assigned.
+          g.DXInput1.HoldStates(DemoStates(e.keys));
           break;
-        }
         case DemoEvent::Kind::Press:
           down(g, static_cast<std::uint16_t>(e.keys.at(0)));
           break;
@@ -193,15 +200,13 @@ class Player {
   bool Done() const { return next_ >= demo_.events.size(); }
   // Lets go of the keys the demo holds, so that only the player's own are held.
   void LetGo(TForm1& g, std::int64_t tick, Recorder* recorder) {
-    for (int k : held_) g.DXInput1.KeyUp(k);
-    held_.clear();
+    g.DXInput1.HoldStates({});
     if (recorder) recorder->Played(DemoEvent{tick, DemoEvent::Kind::Hold, {}});
   }
 
  private:
   Demo demo_;
   std::size_t next_ = 0;
-  std::set<int> held_;
 };
 
 volatile std::sig_atomic_t stop_signal = 0;
@@ -297,19 +302,36 @@ int RunGame(const Options& given) {
   TForm1& g = *form;
   g.session_seed = seed ? *seed : SeedFromWallClock();
 
+  // The player's settings; a run without a window reads only a file it is given,
+  // so that tests and measurements never depend on them or write them.
+  LoadedSettings loaded;
+  if (!options.config.empty())
+    loaded = LoadSettings(options.config);
+  else if (!options.headless && !DefaultSettingsPath().empty())
+    loaded = ReadOrCreateSettings(DefaultSettingsPath());
+  for (const std::string& warning : loaded.warnings) std::cerr << warning << "\n";
+  const Settings& settings = loaded.settings;
+
   FormOptions fo;
   fo.display.headless = options.headless;
-  fo.display.mode = options.exclusive ? media::WindowMode::Exclusive
-                    : options.window  ? media::WindowMode::Windowed
-                                      : media::WindowMode::Desktop;
+  // The command line overrides the settings.
+  fo.display.mode = options.exclusive    ? media::WindowMode::Exclusive
+                    : options.window     ? media::WindowMode::Windowed
+                    : options.fullscreen ? media::WindowMode::Desktop
+                                         : settings.mode;
+  fo.display.look = settings.look;
   fo.display.frame_rate = rate;
-  fo.sound = !options.headless && !options.nosound;
+  fo.sound = !options.headless && !options.nosound && settings.sound;
   try {
     LoadForm(g, fo);
   } catch (const std::exception& e) {
     std::cerr << "heli-rescue: " << e.what() << "\n";
     return 1;
   }
+  g.DXSound1.SetVolume(settings.volume);
+  g.DXInput1.SetKeyAssignments(settings.keys);
+  g.rumble_on = settings.rumble;
+  const bool pause_in_background = settings.pause_in_background;
   create(g);
   // The level asked for cannot be played: it said why on stderr.
   if (options.level && !StartAtLevel(g, *options.level)) return 1;
@@ -344,6 +366,14 @@ int RunGame(const Options& given) {
       // taking the window's events as they come.
       for (;;) {
         window->PumpEvents(queue);
+        // Paused in the background: the schedule waits with the game, silent.
+        if (pause_in_background && !window->HasFocus() && !queue.closed && !stop_signal) {
+          g.DXSound1.SetFocus(false);
+          const double paused_at = media::WallSeconds();
+          media::SleepSeconds(0.01);
+          start += media::WallSeconds() - paused_at;
+          continue;
+        }
         const double wait = start + static_cast<double>(step) * period - media::WallSeconds();
         if (wait <= 0 || queue.closed || stop_signal) {
           // A late tick runs once; the schedule moves on instead of catching up.
@@ -367,7 +397,7 @@ int RunGame(const Options& given) {
                             }
                             queue.events.clear();
                           }
-                          if (recorder) recorder->BeforeTick(tick);
+                          if (recorder) recorder->BeforeTick(tick, g.DXInput1.KeyAssignments());
                           return true;
                         }).ticked;
     if (!ticked) break;

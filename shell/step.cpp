@@ -1,6 +1,7 @@
 #include "shell/step.h"
 
 #include "shell/main_window.h"
+#include "shell/rumble.h"
 
 namespace heli {
 
@@ -16,6 +17,7 @@ StepResult Step(TForm1& g, const std::function<bool()>& events) {
   }
   g.clock_ms = clock.MillisecondsAt(step);
   if (events && !events()) {
+    FollowRumble(g);
     FollowSounds(g);
     return result;
   }
@@ -27,7 +29,9 @@ StepResult Step(TForm1& g, const std::function<bool()>& events) {
     clock.TrackCass(g.cass, step);
     result.ticked = true;
   }
-  // The sound list plays what the step's handlers asked for, in their order.
+  // The sound list plays what the step's handlers asked for, in their order; the
+  // controller shakes at the blows among them.
+  FollowRumble(g);
   FollowSounds(g);
   return result;
 }
