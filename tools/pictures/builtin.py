@@ -107,6 +107,24 @@ def esc(text):
     return text.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
 
 
+def expect_clear(what, layer, rects):
+    """Stops the run when anything drawn in `layer` (RGBA, only what the player
+    reads) reaches into one of `rects` (x, y, w, h): the places that panels, texts
+    or the clock cover where the game shows the picture. A longer word in another
+    language is caught here rather than on screen."""
+    h, w = layer.shape[:2]
+    for x, y, rw, rh in rects:
+        x0, y0 = max(int(x), 0), max(int(y), 0)
+        x1, y1 = min(int(x + rw), w), min(int(y + rh), h)
+        if x0 >= x1 or y0 >= y1:
+            continue
+        hit = np.argwhere(layer[y0:y1, x0:x1, 3] > 0)
+        if len(hit):
+            py, px = hit[0]
+            raise SystemExit(f"{what}: drawn under a covered place {(x, y, rw, rh)}, "
+                             f"first at ({x0 + px}, {y0 + py})")
+
+
 # ------------------------------------------------------------- stored form
 
 

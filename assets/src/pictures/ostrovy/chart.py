@@ -13,8 +13,89 @@ import builtin as kit
 
 OX, OY = 350, 280
 
+# The chart's words, in one place so that a translation swaps this table only.
+CHART_WORDS = {
+    "north": "S",  # sever
+    "title": "MAPA OBLASTI",
+    "scale": "1 dílek = 100 jednotek",
+}
+
+# What lies over the chart on screen (x, y, w, h): the two counter panels, the
+# instrument panel from row 525, the text "F1  Help" written at (700, 70) (about
+# 56 x 18 in the game's font), the mission clock of the timed levels and level 8's
+# rescue area, laid over the map at (170, 370).
+COVERED = [(0, 0, 129, 57), (364, 0, 129, 57), (0, 525, 801, 75), (698, 68, 62, 22),
+           (680, 150, 96, 96), (173, 379, 274, 84)]
+CLEAR = 6  # what the chart's words keep off those places
+ROSE = (700, 415, 62)  # compass rose, bottom right, below the clock: centre and radius
+CARTOUCHE = (26, 452, 139, 44)  # between the row label 5 and level 8's rescue area
+
+
+def near(x, y, rects, margin):
+    return any(rx - margin <= x < rx + rw + margin and ry - margin <= y < ry + rh + margin
+               for rx, ry, rw, rh in rects)
+
+
+def rose():
+    cx, cy, r = ROSE
+    p = [f'<circle cx="{cx}" cy="{cy}" r="{r}" fill="none" stroke="#f3e6bd" stroke-width="1.2" opacity="0.8"/>'
+         f'<circle cx="{cx}" cy="{cy}" r="{r - 8}" fill="none" stroke="#f3e6bd" stroke-width="0.6" opacity="0.8"/>']
+    for i in range(32):
+        a = 2 * math.pi * i / 32
+        r0 = r - (8 if i % 4 == 0 else 4)
+        p.append(f'<line x1="{cx + r0 * math.sin(a):.1f}" y1="{cy - r0 * math.cos(a):.1f}" '
+                 f'x2="{cx + r * math.sin(a):.1f}" y2="{cy - r * math.cos(a):.1f}" stroke="#f3e6bd" stroke-width="0.8"/>')
+    for i in range(8):
+        a = 2 * math.pi * i / 8
+        long_ = i % 2 == 0
+        L = r - 10 if long_ else (r - 10) * 0.6
+        wdt = 9 if long_ else 6
+        tip = (cx + L * math.sin(a), cy - L * math.cos(a))
+        left = (cx + wdt * math.sin(a - math.pi / 2), cy - wdt * math.cos(a - math.pi / 2))
+        right = (cx + wdt * math.sin(a + math.pi / 2), cy - wdt * math.cos(a + math.pi / 2))
+        p.append(f'<path d="M{cx} {cy} L{left[0]:.1f} {left[1]:.1f} L{tip[0]:.1f} {tip[1]:.1f} Z" fill="#f3e6bd"/>'
+                 f'<path d="M{cx} {cy} L{right[0]:.1f} {right[1]:.1f} L{tip[0]:.1f} {tip[1]:.1f} Z" fill="#b89c5a"/>')
+    p.append(f'<text x="{cx}" y="{cy - r - 5}" text-anchor="middle" style="{kit.FONT_SERIF};font-size:14px" '
+             f'fill="#f3e6bd">{kit.esc(CHART_WORDS["north"])}</text>')
+    return "".join(p)
+
+
+def readable(w, h):
+    """What the player reads on the chart: grid labels, soundings, the rose and the cartouche."""
+    p = []
+    for i, x in enumerate(range(OX % 100, w, 100)):
+        p.append(f'<text x="{x + 3}" y="{h - 16}" style="font-family:\'DejaVu Sans\';font-size:9px" '
+                 f'fill="#e8f6fb" opacity="0.8">{"ABCDEFGH"[i]}</text>')
+    for i, y in enumerate(range(OY % 100, h, 100)):
+        p.append(f'<text x="16" y="{y - 3}" style="font-family:\'DejaVu Sans\';font-size:9px" '
+                 f'fill="#e8f6fb" opacity="0.8">{i + 1}</text>')
+    # depth soundings, off the rose, the cartouche and whatever lies over the chart;
+    # (x, y) is a number's baseline start, the number about 10 x 8 above it
+    rng = np.random.default_rng(222)
+    cx, cy, r = ROSE
+    for _ in range(60):
+        x, y = rng.uniform(30, w - 30), rng.uniform(30, h - 30)
+        depth = int(rng.integers(12, 95))
+        if (abs(x - cx) < r + 23 and abs(y - cy) < r + 23) or near(x, y, [CARTOUCHE], 14) \
+                or any(near(x + dx, y + dy, COVERED, CLEAR) for dx in (0, 10) for dy in (0, -8)):
+            continue
+        p.append(f'<text x="{x:.0f}" y="{y:.0f}" style="font-family:\'DejaVu Serif\';font-size:8px;font-style:italic" '
+                 f'fill="#cfe8f2" opacity="0.6">{depth}</text>')
+    p.append(rose())
+    x, y, cw, ch = CARTOUCHE
+    p.append(f'<rect x="{x}" y="{y}" width="{cw}" height="{ch}" rx="4" fill="#1d4d6a" opacity="0.75" '
+             'stroke="#f3e6bd" stroke-width="1.2"/>'
+             f'<text x="{x + cw / 2}" y="{y + 20}" text-anchor="middle" style="{kit.FONT_SERIF};font-size:14px" '
+             f'fill="#f3e6bd">{kit.esc(CHART_WORDS["title"])}</text>'
+             f'<text x="{x + cw / 2}" y="{y + 36}" text-anchor="middle" style="font-family:\'DejaVu Sans\';'
+             f'font-size:9px" fill="#d8eef6">{kit.esc(CHART_WORDS["scale"])}</text>')
+    return "".join(p)
+
 
 def mapa(w, h):
+    words = readable(w, h)
+    clear = [(x - CLEAR, y - CLEAR, rw + 2 * CLEAR, rh + 2 * CLEAR) for x, y, rw, rh in COVERED]
+    kit.expect_clear("ostrovy/mapa", kit.render(kit.svg(w, h, words), w, h), clear)
     defs = ('<filter id="paper" x="0" y="0" width="100%" height="100%">'
             '<feTurbulence type="fractalNoise" baseFrequency="0.02" numOctaves="4" seed="11"/>'
             '<feColorMatrix type="matrix" values="0 0 0 0 0.1  0 0 0 0 0.25  0 0 0 0 0.35  0 0 0 0.9 -0.3"/>'
@@ -32,49 +113,7 @@ def mapa(w, h):
         major = (y - OY) % 100 == 0
         p.append(f'<line x1="0" y1="{y}" x2="{w}" y2="{y}" stroke="#d8eef6" stroke-width="{1 if major else 0.5}" '
                  f'opacity="{0.55 if major else 0.18}"/>')
-    # grid labels along the edges
-    for i, x in enumerate(range(OX % 100, w, 100)):
-        p.append(f'<text x="{x + 3}" y="{h - 16}" style="font-family:\'DejaVu Sans\';font-size:9px" '
-                 f'fill="#e8f6fb" opacity="0.8">{"ABCDEFGH"[i]}</text>')
-    for i, y in enumerate(range(OY % 100, h, 100)):
-        p.append(f'<text x="16" y="{y - 3}" style="font-family:\'DejaVu Sans\';font-size:9px" '
-                 f'fill="#e8f6fb" opacity="0.8">{i + 1}</text>')
-    # depth soundings
-    rng = np.random.default_rng(222)
-    for _ in range(60):
-        x, y = rng.uniform(30, w - 30), rng.uniform(30, h - 30)
-        if abs(x - 690) < 85 and abs(y - 110) < 85:
-            continue
-        p.append(f'<text x="{x:.0f}" y="{y:.0f}" style="font-family:\'DejaVu Serif\';font-size:8px;font-style:italic" '
-                 f'fill="#cfe8f2" opacity="0.6">{int(rng.integers(12, 95))}</text>')
-    # compass rose, top right
-    cx, cy, r = 690, 110, 62
-    p.append(f'<circle cx="{cx}" cy="{cy}" r="{r}" fill="none" stroke="#f3e6bd" stroke-width="1.2" opacity="0.8"/>'
-             f'<circle cx="{cx}" cy="{cy}" r="{r - 8}" fill="none" stroke="#f3e6bd" stroke-width="0.6" opacity="0.8"/>')
-    for i in range(32):
-        a = 2 * math.pi * i / 32
-        r0 = r - (8 if i % 4 == 0 else 4)
-        p.append(f'<line x1="{cx + r0 * math.sin(a):.1f}" y1="{cy - r0 * math.cos(a):.1f}" '
-                 f'x2="{cx + r * math.sin(a):.1f}" y2="{cy - r * math.cos(a):.1f}" stroke="#f3e6bd" stroke-width="0.8"/>')
-    for i in range(8):
-        a = 2 * math.pi * i / 8
-        long_ = i % 2 == 0
-        L = r - 10 if long_ else (r - 10) * 0.6
-        wdt = 9 if long_ else 6
-        tip = (cx + L * math.sin(a), cy - L * math.cos(a))
-        left = (cx + wdt * math.sin(a - math.pi / 2), cy - wdt * math.cos(a - math.pi / 2))
-        right = (cx + wdt * math.sin(a + math.pi / 2), cy - wdt * math.cos(a + math.pi / 2))
-        p.append(f'<path d="M{cx} {cy} L{left[0]:.1f} {left[1]:.1f} L{tip[0]:.1f} {tip[1]:.1f} Z" fill="#f3e6bd"/>'
-                 f'<path d="M{cx} {cy} L{right[0]:.1f} {right[1]:.1f} L{tip[0]:.1f} {tip[1]:.1f} Z" fill="#b89c5a"/>')
-    p.append(f'<text x="{cx}" y="{cy - r - 5}" text-anchor="middle" style="{kit.FONT_SERIF};font-size:14px" '
-             'fill="#f3e6bd">S</text>')  # sever
-    # cartouche, bottom left
-    p.append('<rect x="40" y="452" width="190" height="44" rx="4" fill="#1d4d6a" opacity="0.75" '
-             'stroke="#f3e6bd" stroke-width="1.2"/>'
-             f'<text x="135" y="472" text-anchor="middle" style="{kit.FONT_SERIF};font-size:15px" fill="#f3e6bd">'
-             'MAPA OBLASTI</text>'
-             '<text x="135" y="488" text-anchor="middle" style="font-family:\'DejaVu Sans\';font-size:9px" '
-             'fill="#d8eef6">1 dílek = 100 jednotek</text>')
+    p.append(words)
     # frame on the chart's edges: the map's bounds
     p.append(f'<rect width="{w}" height="{h}" fill="url(#vign)"/>'
              f'<rect x="2" y="2" width="{w - 4}" height="{h - 4}" fill="none" stroke="#f3e6bd" stroke-width="3"/>'

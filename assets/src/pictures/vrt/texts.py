@@ -27,51 +27,110 @@ def konec_hry(w, h):
     return banner(w, h, "Konec hry", 42, "#ffe066", "#e0701a", 42)
 
 
-CONTROLS = [  # (keys, effect), three rows of three
-    (("↑", "↓"), "výška"), (("←", "→"), "otáčení"), (("A", "Z"), "rychlost"),
-    (("PgUp", "PgDn"), "otáčky rotoru"), (("mezerník",), "záchranná židle"), (("M",), "mapa"),
-    (("F1",), "nápověda"), (("Esc",), "menu"), None,
-]
+# The words of the controls picture, in one place so that a translation swaps
+# this table only. Key labels that are not words (arrows, PgUp, Esc, F1) stay as
+# they are.
+CONTROLS_WORDS = {
+    "title": "Ovládání",
+    "space_key": "mezerník",
+    "altitude": "výška",
+    "turning": "otáčení",
+    "speed": "rychlost",
+    "rotor": "otáčky rotoru",
+    "chair": "záchranná židle",
+    "map": "mapa",
+    "help": "nápověda",
+    "menu": "menu",
+}
+
+# The game draws the picture at (135, -5) and the counter panel of the rescued at
+# (364, 0), 129 x 57, above it: rows 0..4 lie above the screen and columns 229..357
+# are covered down to row 61. The controls sit in the two blocks either side.
+DRAWN_AT = (135, -5)
+RESCUED_PANEL = (364, 0, 129, 57)
+ROW_TOP, ROW_PITCH, KEY_H = 7, 15, 13
+
+
+def covered(w):
+    """The picture's rectangles (x, y, w, h) the player does not see."""
+    px, py, pw, ph = RESCUED_PANEL
+    return [(0, 0, w, -DRAWN_AT[1]), (px - DRAWN_AT[0], py - DRAWN_AT[1], pw, ph)]
+
+
+def blocks(w):
+    """The left and right block: (left edge, right edge) of each."""
+    _, (px, _, pw, _) = covered(w)
+    return (8, px - 6), (px + pw + 6, w - 8)
+
+
+# Per block, one line per row: the line's entries (keys, word) left to right, or
+# "title". The flight controls go left; the short ones share the narrower right.
+LAYOUT = (
+    [[(("↑", "↓"), "altitude")], [(("←", "→"), "turning")],
+     [(("PgUp", "PgDn"), "rotor")], [(("space_key",), "chair")]],
+    ["title", [(("A", "Z"), "speed")], [(("F1",), "help")],
+     [(("M",), "map"), (("Esc",), "menu")]],
+)
 
 
 def keycap(x, y, label):
-    wide = 9 + 6.6 * len(label) if len(label) > 1 else 15
-    size = 10 if len(label) > 1 else 11
-    s = (f'<rect x="{x}" y="{y}" width="{wide:.1f}" height="15" rx="3" fill="#dfe4ea" stroke="#0c1218" '
-         f'stroke-width="1"/><rect x="{x + 1.5}" y="{y + 11}" width="{wide - 3:.1f}" height="2.5" rx="1" '
-         f'fill="#aab3bd"/>'
-         f'<text x="{x + wide / 2:.1f}" y="{y + 11}" text-anchor="middle" '
+    wide = 8 + 6 * len(label) if len(label) > 1 else 14
+    size = 9 if len(label) > 1 else 10
+    s = (f'<rect x="{x}" y="{y}" width="{wide:.1f}" height="{KEY_H}" rx="3" fill="#dfe4ea" '
+         f'stroke="#0c1218" stroke-width="1"/><rect x="{x + 1.5}" y="{y + KEY_H - 3.5}" '
+         f'width="{wide - 3:.1f}" height="2" rx="1" fill="#aab3bd"/>'
+         f'<text x="{x + wide / 2:.1f}" y="{y + KEY_H - 3.5}" text-anchor="middle" '
          f'style="{kit.FONT_BOLD};font-size:{size}px" fill="#1b2430">{kit.esc(label)}</text>')
     return s, wide
 
 
+def entry(x, y, keys, word):
+    """One control: its keys as keycaps, then "= word"; returns the SVG and the x after it."""
+    parts = []
+    for k, label in enumerate(keys):
+        if k:
+            parts.append(f'<text x="{x + 1.5}" y="{y + 10}" style="font-family:\'DejaVu Sans\';'
+                         f'font-size:10px" fill="#9fb2c6">/</text>')
+            x += 8
+        s, wide = keycap(x, y, CONTROLS_WORDS.get(label, label))
+        parts.append(s)
+        x += wide + 3
+    text = f"= {CONTROLS_WORDS[word]}"
+    parts.append(f'<text x="{x + 3:.1f}" y="{y + 10}" style="font-family:\'DejaVu Sans\';font-size:11px" '
+                 f'fill="#f2f5f8">{kit.esc(text)}</text>')
+    return "".join(parts), x + 3 + 6.5 * len(text)
+
+
+def controls(w):
+    """The keys and words alone, on nothing."""
+    parts = []
+    for (left, right), rows in zip(blocks(w), LAYOUT):
+        for r, line in enumerate(rows):
+            y = ROW_TOP + r * ROW_PITCH
+            if line == "title":
+                parts.append(f'<text x="{left}" y="{y + 11}" style="{kit.FONT_BOLD};font-size:13px" '
+                             f'fill="#e8c64a">{kit.esc(CONTROLS_WORDS["title"])}</text>'
+                             f'<line x1="{left}" y1="{y + 13.5}" x2="{right}" y2="{y + 13.5}" '
+                             'stroke="#e8c64a" stroke-width="0.8" opacity="0.6"/>')
+                continue
+            x = left
+            for keys, word in line:
+                s, x = entry(x, y, keys, word)
+                parts.append(s)
+                x += 8
+    return "".join(parts)
+
+
 def ovladani(w, h):
-    """Every control with its effect; the top 5 rows are off screen where the game draws it."""
+    """Every control with its effect, clear of what covers the picture on screen."""
+    frame = [(0, 0, 4, h), (w - 4, 0, 4, h), (0, h - 3, w, 3)]
+    kit.expect_clear("vrt/ovladani", kit.render(kit.svg(w, h, controls(w)), w, h), covered(w) + frame)
     defs = ('<linearGradient id="bg" x1="0" y1="0" x2="0" y2="1"><stop offset="0" stop-color="#22384f"/>'
             '<stop offset="1" stop-color="#13202e"/></linearGradient>')
     parts = [f'<rect x="0" y="0" width="{w}" height="{h}" fill="#0b1119"/>',
              f'<rect x="1.5" y="1.5" width="{w - 3}" height="{h - 3}" rx="5" fill="url(#bg)" '
-             'stroke="#e8c64a" stroke-width="1.5"/>']
-    columns = (10, 202, 402, w - 10)  # the long entries of the middle row need the room
-    for i, entry in enumerate(CONTROLS):
-        r, c = divmod(i, 3)
-        x = columns[c]
-        y = 8 + r * 20
-        if entry is None:
-            parts.append(f'<text x="{columns[3]:.1f}" y="{y + 12}" text-anchor="end" '
-                         f'style="{kit.FONT_BOLD};font-size:13px" fill="#e8c64a">Ovládání</text>')
-            continue
-        keys, effect = entry
-        for k, label in enumerate(keys):
-            if k:
-                parts.append(f'<text x="{x + 2}" y="{y + 11.5}" style="font-family:\'DejaVu Sans\';'
-                             f'font-size:11px" fill="#9fb2c6">/</text>')
-                x += 9
-            s, wide = keycap(x, y, label)
-            parts.append(s)
-            x += wide + 3
-        parts.append(f'<text x="{x + 4:.1f}" y="{y + 11.5}" style="font-family:\'DejaVu Sans\';font-size:12px" '
-                     f'fill="#f2f5f8">= {kit.esc(effect)}</text>')
+             'stroke="#e8c64a" stroke-width="1.5"/>',
+             controls(w)]
     return kit.render(kit.svg(w, h, "".join(parts), defs), w, h)
 
 
