@@ -6,7 +6,8 @@ include(GNUInstallDirs)
 set(HELI_APP_ID cz.kovra.HeliRescue)
 set(HELI_ICON_SIZES 48 64 128 256)
 target_compile_definitions(heli_game PRIVATE
-                           HELI_INSTALLED_DATA_DIR="${CMAKE_INSTALL_FULL_DATADIR}/heli-rescue")
+                           HELI_INSTALLED_DATA_DIR="${CMAKE_INSTALL_FULL_DATADIR}/heli-rescue"
+                           HELI_INSTALLED_LOCALE_DIR="${CMAKE_INSTALL_FULL_LOCALEDIR}")
 
 # The manual page, from the same texts as --help.
 set(HELI_MAN_PAGE ${CMAKE_BINARY_DIR}/heli-rescue.6)
@@ -44,3 +45,4 @@ foreach(size ${HELI_ICON_SIZES})
           RENAME ${HELI_APP_ID}.png)
 endforeach()
 install(FILES ${HELI_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${HELI_CATALOGUE} DESTINATION ${CMAKE_INSTALL_LOCALEDIR}/en/LC_MESSAGES)

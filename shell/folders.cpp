@@ -91,7 +91,17 @@ fs::path XdgSaveFolder() {
   return {};
 }
 
+fs::path& CurrentProgramFolder() {
+  static fs::path folder;
+  return folder;
+}
+
+const fs::path& ProgramFolder() {
+  return CurrentProgramFolder();
+}
+
 std::optional<int> SetUpFolders(const Options& options, const char* argv0) {
+  CurrentProgramFolder() = ExecutableFolder(argv0);
   const auto candidates = DataFolderCandidates(options.data_dir, ExecutableFolder(argv0));
   if (auto found = FirstWithLevelFiles(candidates)) {
     SetDataFolder(*found);

@@ -40,6 +40,9 @@ std::optional<int> SetUpFolders(const Options& options, const char* argv0);
 // the local time `now`, with -2, -3, ... added when that file is there already.
 std::filesystem::path NewScreenshotPath(const std::filesystem::path& folder, std::time_t now);
 
+// The running program's folder, as SetUpFolders found it (empty until then).
+const std::filesystem::path& ProgramFolder();
+
 // The data folder the level picture files are read from ("data" until set).
 const std::filesystem::path& DataFolder();
 void SetDataFolder(const std::filesystem::path& folder);

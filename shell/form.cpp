@@ -6,12 +6,17 @@
 
 #include "assets/embedded.h"
 #include "media/error.h"
+#include "shell/language.h"
+#include "view/words.h"
 
 namespace heli {
 
 namespace {
 
-void LoadBuiltInList(media::ImageList& list, const char* file) {
+// In the language the game speaks, where the list has words.
+void LoadBuiltInList(media::ImageList& list, const char* name) {
+  const std::string file =
+      InLanguage(name, [](const std::string& n) { return !assets::Embedded(n).empty(); });
   auto bytes = assets::Embedded(file);
   if (bytes.empty()) return;  // not made yet: the list stays empty and draws nothing
   list.LoadItemsFromMemory(bytes, file);
@@ -185,7 +190,7 @@ void LoadForm(TForm1& f, const FormOptions& options) {
   LoadBuiltInList(f.ostrovy, "ostrovy.lta");
 
   media::DisplayOptions display = options.display;
-  if (display.title.empty()) display.title = "Záchranný vrtulník";
+  if (display.title.empty()) display.title = Tr("Záchranný vrtulník");
   f.DXDraw.Initialize(display);
   f.DXDraw.AddPanel(&f.spodni_menu);
   f.DXDraw.AddPanel(&f.p_zachraneni);

@@ -10,6 +10,7 @@
 #include "levels/level_tables.h"
 #include "shell/folders.h"
 #include "shell/form.h"
+#include "shell/language.h"
 #include "shell/save_file.h"
 #include "world/sound_bed.h"
 
@@ -152,7 +153,13 @@ void ReturnToGame(TForm1& g) {
 }  // namespace
 
 std::string LevelFilePath(int n) {
-  return (DataFolder() / ("lev" + std::to_string(n) + ".lta")).string();
+  // The level files in the language the game speaks sit in a folder of their own.
+  return (DataFolder() / InLanguage("lev" + std::to_string(n) + ".lta",
+                                    [](const std::string& f) {
+                                      std::error_code ec;
+                                      return std::filesystem::is_regular_file(DataFolder() / f, ec);
+                                    }))
+      .string();
 }
 
 bool StartLevel(TForm1& g) {

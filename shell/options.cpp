@@ -61,6 +61,13 @@ const std::vector<OptionSpec>& Specs() {
        "read the settings from FILE instead of $XDG_CONFIG_HOME/heli-rescue/settings.ini "
        "(~/.config/heli-rescue/settings.ini, written with the defaults when missing)",
        [](Options& o, const std::string& v) { return SetFile(o.config, v); }},
+      {"--lang", "cs|en",
+       "speak Czech (the game's own language) or English (default: the setting "
+       "'language', else the locale's language when the game speaks it, else Czech)",
+       [](Options& o, const std::string& v) {
+         o.lang = v;
+         return v == "cs" || v == "en" ? std::string() : std::string("cs or en");
+       }},
       {"--fullscreen", nullptr, "play full screen, whatever the settings say",
        [](Options& o, const std::string&) {
          o.fullscreen = true;

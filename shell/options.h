@@ -16,6 +16,7 @@ struct Options {
   bool exclusive = false;
   bool fullscreen = false;
   std::string config;  // the settings file to read instead of the player's own
+  std::string lang;    // "cs" or "en"; empty: the settings' or the locale's
   bool headless = false;
   bool nosound = false;
   std::int64_t ticks = -1;  // stop after this many main ticks; -1 = until the window closes

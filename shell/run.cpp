@@ -5,6 +5,7 @@
 #include <cmath>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <fstream>
 #include <iostream>
@@ -18,6 +19,7 @@
 #include "shell/demo.h"
 #include "shell/folders.h"
 #include "shell/form.h"
+#include "shell/language.h"
 #include "shell/level_flow.h"
 #include "shell/main_window.h"
 #include "shell/save_file.h"
@@ -311,6 +313,13 @@ int RunGame(const Options& given) {
     loaded = ReadOrCreateSettings(DefaultSettingsPath());
   for (const std::string& warning : loaded.warnings) std::cerr << warning << "\n";
   const Settings& settings = loaded.settings;
+  // The language goes first: the pictures and the window's title depend on it.
+  const Language language =
+      ChooseLanguage(LanguageNamed(options.lang), settings.language,
+                     [](const char* name) -> const char* { return std::getenv(name); });
+  if (!UseLanguage(language, ProgramFolder()))
+    std::cerr << "heli-rescue: the " << LanguageCode(language)
+              << " catalogue (heli-rescue.mo) was not found; the game speaks Czech\n";
 
   FormOptions fo;
   fo.display.headless = options.headless;

@@ -194,6 +194,14 @@ class Parser {
     } else if (section == "game") {
       if (name == "pause_in_background") {
         if (!Boolean(value, s.pause_in_background)) bad("on or off");
+      } else if (name == "language") {
+        const std::string v = Lower(value);
+        if (v == "auto")
+          s.language.reset();
+        else if (auto l = LanguageNamed(v))
+          s.language = l;
+        else
+          bad("auto, cs or en");
       } else {
         unknown();
       }
@@ -311,7 +319,10 @@ std::string DefaultSettingsText() {
        "\n"
        "[game]\n"
        "# Stop the game while its window is not the active one: on or off.\n"
-       "pause_in_background = off\n";
+       "pause_in_background = off\n"
+       "# cs (Czech, the game's own), en (English), or auto: the language of the\n"
+       "# locale (LC_ALL, LC_MESSAGES, LANG) when the game speaks it, else Czech.\n"
+       "language = auto\n";
   return t;
 }
 

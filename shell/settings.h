@@ -3,11 +3,13 @@
 // keys, the controller. A line that cannot be used is one warning and is skipped,
 // so the game always starts.
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "media/input.h"
 #include "media/window.h"
+#include "shell/language.h"
 
 namespace heli {
 
@@ -19,6 +21,7 @@ struct Settings {
   media::Input::Assignments keys = media::Input::DefaultAssignments();
   bool rumble = true;
   bool pause_in_background = false;
+  std::optional<Language> language;  // none: the locale's
 };
 
 struct LoadedSettings {

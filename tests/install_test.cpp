@@ -84,6 +84,11 @@ TEST_F(Installed, TheProgramFindsItsDataFromAnotherFolder) {
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_FALSE(Mentions(r.err, "cannot open")) << r.err;
   EXPECT_FALSE(Mentions(r.err, "no level files")) << r.err;
+  // The English catalogue too.
+  const Result en = RunIn(elsewhere, "'" + Program().string() + "' --headless --ticks 1 --lang en");
+  EXPECT_EQ(en.status, 0);
+  EXPECT_EQ(en.err, "");
+  EXPECT_TRUE(fs::is_regular_file(Share() / "locale" / "en" / "LC_MESSAGES" / "heli-rescue.mo"));
   // Nothing is written into the folder it was started from.
   EXPECT_TRUE(fs::is_empty(elsewhere));
   fs::remove_all(elsewhere);

@@ -4,7 +4,8 @@
 #   tools/deps.sh test   those, and what the tests, the fuzzing and the validators need
 set -euo pipefail
 play=(build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libopenal-dev libopenal1
-      libjpeg62-turbo-dev libpng-dev libfontconfig-dev fonts-dejavu-core libinih-dev)
+      libjpeg62-turbo-dev libpng-dev libfontconfig-dev fonts-dejavu-core libinih-dev
+      gettext)
 test=(googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev
       desktop-file-utils appstream clang libclang-rt-14-dev)
 case "${1:-}" in

@@ -4,6 +4,7 @@
 
 #include "game/pictures.h"
 #include "media/canvas.h"
+#include "view/words.h"
 
 namespace heli {
 
@@ -83,9 +84,9 @@ void DrawChair(const Painter& p, const Scene& s) {
     c.Brush.Style = media::BrushStyle::bsClear;
     c.Font.Size = 15;
     c.Font.Color = media::clBlack;
-    c.TextOut(240, 40, kChairWarning);
+    c.TextOut(240, 40, Tr(kChairWarning));
     c.Font.Color = media::clRed;
-    c.TextOut(241, 41, kChairWarning);
+    c.TextOut(241, 41, Tr(kChairWarning));
   }
   c.ReleaseCanvas();
 }

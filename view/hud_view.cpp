@@ -2,8 +2,13 @@
 
 #include "game/pictures.h"
 #include "media/canvas.h"
+#include "view/words.h"
 
 namespace heli {
+
+namespace {
+constexpr char kVortexWarning[] = "POZOR NEBEZPEČÍ TAMROX!! ";
+}  // namespace
 
 void DrawTextOverlay(const Painter& p, const GameState& s) {
   media::Canvas& c = p.Canvas();
@@ -19,9 +24,9 @@ void DrawTextOverlay(const Painter& p, const GameState& s) {
     c.Brush.Style = media::BrushStyle::bsSolid;
     c.Brush.Color = media::clRed;
     c.Font.Color = media::clBlack;
-    c.TextOut(240, 70, "POZOR NEBEZPEČÍ TAMROX!! ");
+    c.TextOut(240, 70, Tr(kVortexWarning));
     c.Font.Color = media::clYellow;
-    c.TextOut(241, 71, "POZOR NEBEZPEČÍ TAMROX!! ");
+    c.TextOut(241, 71, Tr(kVortexWarning));
   }
   c.Font.Color = media::clRed;
   c.Font.Size = 15;

@@ -2,6 +2,7 @@
 
 #include "game/pictures.h"
 #include "media/canvas.h"
+#include "view/words.h"
 
 namespace heli {
 
@@ -27,7 +28,7 @@ void DrawIntro(const Painter& p, const GameState& s) {
     c.Font.Color = media::clRed;
     c.Font.Size = 15;
     c.TextOut(250, 30, "KOVRA  PRESENT...");
-    if (t > 100) c.TextOut(250, 80, " ve spolupraci...");
+    if (t > 100) c.TextOut(250, 80, Tr(" ve spolupraci..."));
     c.ReleaseCanvas();
   }
 }
@@ -45,7 +46,7 @@ void DrawMenu(const Painter& p, const GameState& s, const std::string& note) {
     c.Brush.Style = media::BrushStyle::bsClear;
     c.Font.Color = media::clRed;
     c.Font.Size = 15;
-    c.TextOut(20, 565, note);
+    c.TextOut(20, 565, Tr(note));
   }
   c.ReleaseCanvas();
 }
