@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -264,6 +265,107 @@ TEST_F(Program, TheDesktopsSaveFolderIsThePlayersDataFolder) {
                                       " --headless --ticks 1 --save-dir-xdg");
   EXPECT_EQ(xdg.status, 0) << xdg.err;
   EXPECT_TRUE(fs::is_directory(work_ / "xdg" / "heli-rescue"));
+}
+
+// Every file below `root`, as paths relative to it.
+std::set<std::string> FilesBelow(const fs::path& root) {
+  std::set<std::string> files;
+  for (const auto& e : fs::recursive_directory_iterator(root))
+    if (!e.is_directory()) files.insert(fs::relative(e.path(), root).string());
+  return files;
+}
+
+// The Debian package that CPack makes from the build: its control fields, and
+// that it holds what `cmake --install` installs into /usr, with Debian's
+// permissions, a stripped program and a compressed manual page, and plays.
+TEST(DebianPackage, HoldsTheInstalledFilesAndItsProgramPlays) {
+  for (const char* tool : {"dpkg-deb", "dpkg-shlibdeps", "file", "gzip"})
+    if (!HasTool(tool)) GTEST_SKIP() << tool << " is not installed";
+  if (!heli::testing::LevelFilesPresent()) GTEST_SKIP() << "no level files were built";
+  const fs::path work = MakeTempFolder("deb");
+  const std::string bin = HELI_BINARY_DIR;
+  // The compression is irrelevant here and gzip is several times faster than xz.
+  const Result packed = RunIn(bin, std::string("'") + HELI_CPACK_COMMAND + "' -G DEB --config '" +
+                                       bin + "/CPackConfig.cmake' -B '" + (work / "out").string() +
+                                       "' -D CPACK_DEBIAN_COMPRESSION_TYPE=gzip");
+  ASSERT_EQ(packed.status, 0) << packed.out << packed.err;
+  const std::string arch = RunIn(work, "dpkg --print-architecture").out;
+  const fs::path deb =
+      work / "out" /
+      ("heli-rescue_" + std::string(HELI_VERSION) + "_" + arch.substr(0, arch.find('\n')) + ".deb");
+  ASSERT_TRUE(fs::is_regular_file(deb)) << packed.out;
+  const std::string q = "'" + deb.string() + "'";
+
+  // The control fields.
+  auto field = [&](const std::string& name) {
+    std::string v = RunIn(work, "dpkg-deb -f " + q + " " + name).out;
+    while (!v.empty() && v.back() == '\n') v.pop_back();
+    return v;
+  };
+  EXPECT_EQ(field("Package"), "heli-rescue");
+  EXPECT_EQ(field("Version"), HELI_VERSION);
+  EXPECT_EQ(field("Section"), "games");
+  EXPECT_NE(field("Maintainer"), "");
+  const std::string depends = field("Depends");
+  for (const char* p : {"fonts-dejavu-core", "libsdl2-2.0-0", "libsdl2-ttf-2.0-0", "libopenal1",
+                        "libfontconfig1", "libjpeg62-turbo", "libpng16-16", "libc6"})
+    EXPECT_NE(depends.find(p), std::string::npos) << p << " in " << depends;
+  const std::string meta = ReadAll(fs::path(bin) / (std::string(kAppId) + ".metainfo.xml"));
+  const std::size_t s = meta.find("<summary>") + 9;
+  const std::string description = field("Description");
+  EXPECT_EQ(description.substr(0, description.find('\n')), meta.substr(s, meta.find('<', s) - s));
+  EXPECT_NE(description.find("\n  * Nine levels"), std::string::npos) << description;
+
+  // The files: what the installation puts into /usr, owned by root, 0755 for
+  // the program and the folders, 0644 for the rest.
+  const Result installed = RunIn(bin, "DESTDIR='" + (work / "dest").string() + "' '" +
+                                          HELI_CMAKE_COMMAND + "' --install . --prefix /usr");
+  ASSERT_EQ(installed.status, 0) << installed.out << installed.err;
+  std::set<std::string> expected;
+  for (std::string f : FilesBelow(work / "dest")) {
+    if (f.size() > 2 && f.compare(f.size() - 2, 2, ".6") == 0) f += ".gz";
+    expected.insert(f);
+  }
+  const Result extracted = RunIn(work, "dpkg-deb -x " + q + " root");
+  ASSERT_EQ(extracted.status, 0) << extracted.err;
+  EXPECT_EQ(FilesBelow(work / "root"), expected);
+  const std::string listing = RunIn(work, "dpkg-deb -c " + q).out;
+  std::size_t start = 0, entries = 0;
+  while (start < listing.size()) {
+    const std::size_t end = listing.find('\n', start);
+    const std::string line = listing.substr(start, end - start);
+    start = end == std::string::npos ? listing.size() : end + 1;
+    ++entries;
+    const std::string mode = line.substr(0, 10), path = line.substr(line.rfind(' ') + 1);
+    EXPECT_NE(line.find(" root/root "), std::string::npos) << line;
+    if (path.back() == '/' || path == "./usr/bin/heli-rescue")
+      EXPECT_EQ(mode.substr(1), "rwxr-xr-x") << line;
+    else
+      EXPECT_EQ(mode, "-rw-r--r--") << line;
+  }
+  EXPECT_GT(entries, expected.size());
+
+  // The contents: the same files, the manual page compressed, the program stripped.
+  for (const std::string& f : expected) {
+    if (f == "usr/bin/heli-rescue" || f.find("/man6/") != std::string::npos) continue;
+    EXPECT_TRUE(ReadAll(work / "root" / f) == ReadAll(work / "dest" / f)) << f;
+  }
+  const Result page = RunIn(work, "gzip -dc root/usr/share/man/man6/heli-rescue.6.gz");
+  EXPECT_EQ(page.out, heli::ManPage());
+  const Result sections = RunIn(work, "readelf -S root/usr/bin/heli-rescue");
+  ASSERT_EQ(sections.status, 0) << sections.err;
+  EXPECT_EQ(sections.out.find(".symtab"), std::string::npos);
+  EXPECT_EQ(sections.out.find(".comment"), std::string::npos);
+
+  // The packed program finds its data beside itself from another folder.
+  fs::create_directories(work / "elsewhere");
+  const Result run =
+      RunIn(work / "elsewhere", "'" + (work / "root" / "usr" / "bin" / "heli-rescue").string() +
+                                    "' --headless --ticks 100 --level 1 --seed 5");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_TRUE(fs::is_empty(work / "elsewhere"));
+  fs::remove_all(work);
 }
 
 TEST(ManPage, ListsEveryOptionOfTheHelpAndNoHiddenOne) {

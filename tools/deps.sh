@@ -2,17 +2,20 @@
 # Installs the Debian packages that are missing:
 #   tools/deps.sh play   what building and playing the game need
 #   tools/deps.sh test   those, and what the tests, the fuzzing and the validators need
+#   tools/deps.sh deb    what building and playing need, and what making the Debian package needs
 set -euo pipefail
 play=(build-essential cmake pkg-config libsdl2-dev libsdl2-ttf-dev libopenal-dev libopenal1
       libjpeg62-turbo-dev libpng-dev libfontconfig-dev fonts-dejavu-core libinih-dev
       gettext)
 test=(googletest libgtest-dev libbenchmark-dev nlohmann-json3-dev
       desktop-file-utils appstream clang libclang-rt-14-dev)
+deb=(dpkg-dev file)
 case "${1:-}" in
   play) pkgs=("${play[@]}") ;;
-  test) pkgs=("${play[@]}" "${test[@]}") ;;
+  test) pkgs=("${play[@]}" "${test[@]}" "${deb[@]}") ;;
+  deb) pkgs=("${play[@]}" "${deb[@]}") ;;
   *)
-    echo "usage: tools/deps.sh play|test" >&2
+    echo "usage: tools/deps.sh play|test|deb" >&2
     exit 2
     ;;
 esac

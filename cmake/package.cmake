@@ -1,0 +1,102 @@
+# The Debian package: `cpack -G DEB` in a build configured with
+# -DCMAKE_INSTALL_PREFIX=/usr (tools/make-deb does both). It holds what
+# `cmake --install` installs, left as Debian's own tools leave a package's files
+# (cmake/package_staging.cmake).
+
+set(HELI_PACKAGE_MAINTAINER "" CACHE STRING
+    "The Debian package's Maintainer, \"Name <address>\" (default: $DEBFULLNAME <$DEBEMAIL>, else the developer's name)")
+
+# The package's description comes from the AppStream metadata: its summary, then
+# its paragraphs and list items, wrapped for the control file.
+file(READ ${CMAKE_SOURCE_DIR}/dist/${HELI_APP_ID}.metainfo.xml.in heli_metainfo)
+string(REGEX MATCH "<summary>([^<]*)</summary>" _ "${heli_metainfo}")
+set(heli_summary "${CMAKE_MATCH_1}")
+string(REGEX MATCH "<developer_name>([^<]*)</developer_name>" _ "${heli_metainfo}")
+set(heli_developer "${CMAKE_MATCH_1}")
+string(REGEX MATCH "<description>(.*)</description>" _ "${heli_metainfo}")
+set(heli_description_xml "${CMAKE_MATCH_1}")
+
+# Appends TEXT to the variable OUT, its words wrapped at 72 columns, each line
+# starting with FIRST (the first) or REST (the others).
+function(heli_wrap out text first rest)
+  string(REGEX REPLACE "[ \t\r\n]+" ";" words "${text}")
+  set(result "${${out}}")
+  set(line "${first}")
+  set(empty TRUE)
+  foreach(word IN LISTS words)
+    if(word STREQUAL "")
+      continue()
+    endif()
+    string(LENGTH "${line} ${word}" length)
+    if(NOT empty AND length GREATER 72)
+      string(APPEND result "${line}\n")
+      set(line "${rest}${word}")
+    elseif(empty)
+      set(line "${line}${word}")
+    else()
+      set(line "${line} ${word}")
+    endif()
+    set(empty FALSE)
+  endforeach()
+  string(APPEND result "${line}\n")
+  set(${out} "${result}" PARENT_SCOPE)
+endfunction()
+
+set(heli_description "")
+string(REGEX MATCHALL "<(p|li)>[^<]*</(p|li)>" heli_blocks "${heli_description_xml}")
+set(heli_after_list FALSE)
+foreach(block IN LISTS heli_blocks)
+  string(REGEX REPLACE "^<(p|li)>([^<]*)</(p|li)>$" "\\2" text "${block}")
+  if(block MATCHES "^<p>")
+    if(NOT heli_description STREQUAL "")
+      string(APPEND heli_description "\n")
+    endif()
+    heli_wrap(heli_description "${text}" "" "")
+    set(heli_after_list FALSE)
+  else()
+    # A list item: an indented line, which Debian's tools show as written.
+    if(NOT heli_after_list)
+      string(APPEND heli_description "\n")
+    endif()
+    heli_wrap(heli_description "${text}" " * " "   ")
+    set(heli_after_list TRUE)
+  endif()
+endforeach()
+if(heli_summary STREQUAL "" OR heli_description STREQUAL "")
+  message(FATAL_ERROR "no summary or description in dist/${HELI_APP_ID}.metainfo.xml.in")
+endif()
+
+if(HELI_PACKAGE_MAINTAINER)
+  set(heli_maintainer "${HELI_PACKAGE_MAINTAINER}")
+elseif(DEFINED ENV{DEBEMAIL} AND NOT "$ENV{DEBEMAIL}" STREQUAL "")
+  set(heli_name "$ENV{DEBFULLNAME}")
+  if(heli_name STREQUAL "")
+    set(heli_name "${heli_developer}")
+  endif()
+  set(heli_maintainer "${heli_name} <$ENV{DEBEMAIL}>")
+else()
+  set(heli_maintainer "${heli_developer}")
+endif()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME heli-rescue)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "${heli_developer}")
+set(CPACK_PACKAGE_CONTACT "${heli_maintainer}")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_PACKAGE_NAME heli-rescue)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${heli_summary}\n${heli_description}")
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
+# The libraries' packages come from dpkg-shlibdeps; the text is drawn in
+# DejaVu Sans, which the program looks up through fontconfig.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-dejavu-core)
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/cmake/package_staging.cmake)
+set(CPACK_HELI_STRIP ${CMAKE_STRIP})
+include(CPack)
+
