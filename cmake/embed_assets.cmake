@@ -1,8 +1,11 @@
-# Builds the pictures and recordings under assets/ into the program. Every file
-# that exists is linked in with .incbin; a file that does not exist yet is simply
-# absent, and the program treats the item as empty.
+# Builds the pictures and recordings under assets/ into the program, the English
+# picture lists (assets/en/) among them, each under its path below assets/
+# ("vrt.lta", "en/vrt.lta"). Every file that exists is linked in with .incbin; a
+# file that does not exist yet is simply absent, and the program treats the item
+# as empty.
 file(GLOB HELI_ASSET_FILES CONFIGURE_DEPENDS
      ${CMAKE_SOURCE_DIR}/assets/*.lta
+     ${CMAKE_SOURCE_DIR}/assets/en/*.lta
      ${CMAKE_SOURCE_DIR}/assets/sounds/*.wav)
 list(SORT HELI_ASSET_FILES)
 set(gen ${CMAKE_BINARY_DIR}/generated/assets_embed.cpp)

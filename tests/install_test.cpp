@@ -76,9 +76,10 @@ TEST_F(Installed, TheProgramFindsItsDataFromAnotherFolder) {
   ASSERT_TRUE(fs::is_regular_file(Program()));
   if (!heli::testing::LevelFilesPresent()) GTEST_SKIP() << "no level files were built";
   for (int n : {1, 2, 4, 6, 8})
-    EXPECT_TRUE(fs::is_regular_file(Share() / "heli-rescue" / "data" /
-                                    ("lev" + std::to_string(n) + ".lta")))
-        << n;
+    for (const char* folder : {"data", "data/en"})
+      EXPECT_TRUE(fs::is_regular_file(Share() / "heli-rescue" / folder /
+                                      ("lev" + std::to_string(n) + ".lta")))
+          << folder << " " << n;
   const fs::path elsewhere = MakeTempFolder("elsewhere");
   const Result r =
       RunIn(elsewhere, "'" + Program().string() + "' --headless --ticks 100 --level 1 --seed 5");

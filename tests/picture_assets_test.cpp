@@ -2,20 +2,24 @@
 // pictures, and that every colour key covers exactly the area its source meant
 // to be transparent (no fringes, no holes), plus the places the game relies on:
 // land and buildings covering their inner area, menu buttons that fit their
-// background.
+// background; and that the English lists and level files can replace the Czech
+// ones whole.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "assets/embedded.h"
 #include "digest.h"
 #include "media/image_list.h"
+#include "media/lta.h"
 #include "media/surface.h"
 
 namespace {
@@ -193,11 +197,11 @@ struct MaskRecord {
   std::uint64_t hash;
 };
 
-// assets/src/pictures/LIST/masks: "index count hash" of the intended transparent
-// area of every keyed picture, written when the pictures are made.
-std::map<int, MaskRecord> ReadMasks(const std::string& name) {
+// assets/src/pictures/LIST/masks (masks.en in English): "index count hash" of the
+// intended transparent area of every keyed picture, written when the pictures are made.
+std::map<int, MaskRecord> ReadMasks(const std::string& file) {
   std::map<int, MaskRecord> out;
-  std::ifstream in(Source("assets/src/pictures/" + name + "/masks"));
+  std::ifstream in(Source("assets/src/pictures/" + file));
   std::string line;
   while (std::getline(in, line)) {
     if (line.empty() || line[0] == '#') continue;
@@ -210,10 +214,11 @@ std::map<int, MaskRecord> ReadMasks(const std::string& name) {
   return out;
 }
 
-void CheckKeys(const std::string& name, const std::vector<Entry>& catalogue) {
+void CheckKeys(const std::string& name, const std::vector<Entry>& catalogue,
+               const std::string& masks_file) {
   media::ImageList list;
   if (!Load(name, list)) GTEST_SKIP() << "assets/" << name << ".lta not generated";
-  const auto masks = ReadMasks(name);
+  const auto masks = ReadMasks(masks_file);
   for (const Entry& e : catalogue) {
     if (e.kind == N || e.index >= list.Count()) continue;
     SCOPED_TRACE(name + " " + std::to_string(e.index) + " " + e.name);
@@ -234,13 +239,16 @@ void CheckKeys(const std::string& name, const std::vector<Entry>& catalogue) {
 }
 
 TEST(PictureAssets, VrtKeysCoverExactlyTheTransparentArea) {
-  CheckKeys("vrt", kVrt);
+  CheckKeys("vrt", kVrt, "vrt/masks");
+  CheckKeys("en/vrt", kVrt, "vrt/masks.en");
 }
 TEST(PictureAssets, OstrovyKeysCoverExactlyTheTransparentArea) {
-  CheckKeys("ostrovy", kOstrovy);
+  CheckKeys("ostrovy", kOstrovy, "ostrovy/masks");
+  CheckKeys("en/ostrovy", kOstrovy, "ostrovy/masks.en");
 }
 TEST(PictureAssets, WindowGaugesLeaveOutOnlyTheirEdgeRows) {
-  CheckKeys("window", kWindow);
+  CheckKeys("window", kWindow, "window/masks");
+  CheckKeys("en/window", kWindow, "window/masks.en");
 }
 
 TEST(PictureAssets, GaugeBarsKeyIsTheirBottomLeftPixel) {
@@ -301,6 +309,59 @@ TEST(PictureAssets, MenuButtonsFitTheBackground) {
         ++n;
       }
     EXPECT_LT(static_cast<double>(diff) / n, 12.0) << list.Item(p.index).Name;
+  }
+}
+
+std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The game swaps a whole file for its English one: the same items in the same
+// order, each picture of the same kind, size, bit depth and transparent colour.
+// The pictures with words differ, so an English file the same as the Czech one
+// would be a copy.
+void CheckEnglish(const std::filesystem::path& czech, const std::filesystem::path& english) {
+  SCOPED_TRACE(english.string());
+  const auto cs_bytes = ReadBytes(czech), en_bytes = ReadBytes(english);
+  ASSERT_FALSE(en_bytes.empty());
+  const auto cs = media::ReadImageListFile(cs_bytes, czech.string());
+  const auto en = media::ReadImageListFile(en_bytes, english.string());
+  ASSERT_EQ(en.size(), cs.size());
+  int differ = 0;
+  for (std::size_t i = 0; i < cs.size(); ++i) {
+    SCOPED_TRACE(std::to_string(i) + " " + cs[i].Name);
+    EXPECT_EQ(en[i].Name, cs[i].Name);
+    EXPECT_EQ(en[i].Picture.kind, cs[i].Picture.kind);
+    EXPECT_EQ(en[i].Picture.width, cs[i].Picture.width);
+    EXPECT_EQ(en[i].Picture.height, cs[i].Picture.height);
+    EXPECT_EQ(en[i].Picture.bits, cs[i].Picture.bits);
+    EXPECT_EQ(en[i].Picture.bitfields, cs[i].Picture.bitfields);
+    EXPECT_EQ(en[i].Transparent, cs[i].Transparent);
+    EXPECT_EQ(en[i].TransparentColor, cs[i].TransparentColor);
+    differ += en[i].Picture.bytes != cs[i].Picture.bytes;
+  }
+  EXPECT_GT(differ, 0) << "no picture is in English";
+}
+
+TEST(PictureAssets, EnglishFilesReplaceTheCzechOnesWhole) {
+  if (!std::filesystem::exists(Source("assets/en/vrt.lta"))) GTEST_SKIP() << "not generated";
+  for (const std::string list : {"vrt", "ostrovy", "window"}) {
+    const auto english = Source("assets/en/" + list + ".lta");
+    CheckEnglish(Source("assets/" + list + ".lta"), english);
+    // built in under the name the program asks for
+    const auto built_in = assets::Embedded("en/" + list + ".lta");
+    EXPECT_EQ(std::vector<std::uint8_t>(built_in.begin(), built_in.end()), ReadBytes(english))
+        << list;
+  }
+  for (int n : {1, 2, 4, 6, 8}) {
+    const std::string file = "lev" + std::to_string(n) + ".lta";
+    const auto english = Source("assets/data/en/" + file);
+    CheckEnglish(Source("assets/data/" + file), english);
+    // copied beside the program
+    EXPECT_EQ(ReadBytes(std::filesystem::path(HELI_BINARY_DIR) / "data" / "en" / file),
+              ReadBytes(english))
+        << file;
   }
 }
 

@@ -9,11 +9,19 @@ palette size) and writes WORK/LIST/<source>.png plus a copy of the manifest.
 An item's source is either LIST/<stem>.svg or a function registered under
 <stem> in one of the Python generators LIST/*.py (each has a PICTURES dict).
 
+Languages: a generator takes the words it draws from a table with one entry per
+language, through words(). Every picture is drawn in Czech; a picture that read
+words is drawn once more in every other language into WORK/LANG/LIST/, and the
+pictures without words are copied there unchanged, so that each language's list
+holds every item and can replace the Czech one whole. A list none of whose
+pictures has words gets no other language.
+
 Transparency: a rendered pixel with alpha < 128 becomes the item's transparent
 colour, every other pixel keeps its own colour but is moved off the key's
 16-bit value, so the key covers exactly the intended area. The intended areas
-are written to LIST/masks (index, key pixel count, FNV-1a hash of the mask) for
-the tests to compare with what the program prepares.
+are written to LIST/masks (index, key pixel count, FNV-1a hash of the mask), and
+those of another language to LIST/masks.LANG, for the tests to compare with what
+the program prepares.
 
 Generators import this module for the helpers below (render, svg, ...).
 """
@@ -21,6 +29,7 @@ import importlib.util
 import io
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -31,6 +40,26 @@ from PIL import Image
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(HERE))
 SRC = os.path.join(ROOT, "assets", "src", "pictures")
+
+# The generators import this file as `builtin`; run as a program it is that module too.
+if __name__ == "__main__":
+    sys.modules.setdefault("builtin", sys.modules[__name__])
+
+LANGUAGES = ("cs", "en")  # Czech first: the game's own language
+LANG = "cs"  # the language being drawn
+WORDS_READ = 0  # how often words() was asked while the current picture was drawn
+
+
+def words(table):
+    """The entry of `table` (one per language, each with the same keys) for the
+    language being drawn."""
+    global WORDS_READ
+    WORDS_READ += 1
+    entry, czech = table[LANG], table["cs"]
+    if isinstance(entry, dict) and set(entry) != set(czech):
+        raise SystemExit(f"words for {LANG}: {sorted(set(entry) ^ set(czech))} do not match the Czech")
+    return entry
+
 
 # ---------------------------------------------------------------- helpers
 
@@ -121,8 +150,15 @@ def expect_clear(what, layer, rects):
         hit = np.argwhere(layer[y0:y1, x0:x1, 3] > 0)
         if len(hit):
             py, px = hit[0]
-            raise SystemExit(f"{what}: drawn under a covered place {(x, y, rw, rh)}, "
+            raise SystemExit(f"{what} ({LANG}): drawn under a covered place {(x, y, rw, rh)}, "
                              f"first at ({x0 + px}, {y0 + py})")
+
+
+def around(room, w, h):
+    """The parts of a w x h picture outside `room` (x, y, w, h): with expect_clear,
+    what keeps words inside their room."""
+    x, y, rw, rh = room
+    return [(0, 0, w, y), (0, y + rh, w, h - y - rh), (0, y, x, rh), (x + rw, y, w - x - rw, rh)]
 
 
 # ------------------------------------------------------------- stored form
@@ -285,54 +321,104 @@ def settle_jpeg(rgb, mask, key_rgb, quality):
     return rgb
 
 
+def draw(item, folder, gens, lang):
+    """Renders an item's source in `lang`; returns the RGBA picture and whether it
+    read words, or None for a source not drawn yet."""
+    global LANG, WORDS_READ
+    LANG, WORDS_READ = lang, 0
+    stem = os.path.splitext(item["source"])[0]
+    w, h = item["size"]
+    svg_path = os.path.join(folder, stem + ".svg")
+    if stem in gens:
+        img = gens[stem](w, h)
+    elif os.path.exists(svg_path):
+        with open(svg_path, encoding="utf-8") as f:
+            img = render(f.read(), w, h)
+    elif os.environ.get("PICTURES_PARTIAL"):  # previews while sources are being drawn
+        return None
+    else:
+        raise SystemExit(f"{os.path.basename(folder)}: no source for {stem}")
+    if img.shape[:2] != (h, w):
+        raise SystemExit(f"{os.path.basename(folder)}/{stem}: rendered {img.shape[1]}x{img.shape[0]}, "
+                         f"want {w}x{h}")
+    return img, WORDS_READ > 0
+
+
+def store(item, img, out_dir):
+    """Writes the stored form of a rendered picture; returns its mask line (or None)
+    and whether a keyed JPEG changes keying when coded."""
+    rgb, mask = finish(item, img)
+    Image.fromarray(rgb, "RGB").save(os.path.join(out_dir, item["source"]))
+    if mask is None:
+        return None, False
+    problem = False
+    if item["kind"] == "jpeg":
+        dec = jpeg_roundtrip(rgb, item["quality"])
+        kr, kg, kb = tcolor_rgb(item["colour"])
+        got = reduce565(dec[..., 0], dec[..., 1], dec[..., 2]) == reduce565(kr, kg, kb)
+        bad = int((got != mask).sum())
+        if bad:
+            problem = True
+            print(f"  {out_dir}/{item['source']}: {bad} pixels change keying after JPEG coding",
+                  file=sys.stderr)
+    return f'{item["index"]} {int(mask.sum())} {mask_hash(mask):016x}', problem
+
+
+def write_masks(path, lines):
+    with open(path, "w", encoding="utf-8") as f:
+        f.write("# index, transparent pixel count, FNV-1a 64 of the mask (1 byte per pixel,"
+                " 1 = transparent, rows top-down); written by tools/make-pictures\n")
+        f.write("\n".join(lines) + "\n")
+
+
 def build_list(name, work):
     folder = os.path.join(SRC, name)
     items = parse_manifest(os.path.join(folder, "manifest"))
     gens = load_generators(folder)
-    out_dir = os.path.join(work, name)
-    os.makedirs(out_dir, exist_ok=True)
     # the writer gets the item lines only; the size notes are for the renderer
     with open(os.path.join(folder, "manifest"), encoding="utf-8") as f:
         lines = [ln.split("#", 1)[0].rstrip() for ln in f]
+    manifest = "\n".join(ln for ln in lines if ln.strip()) + "\n"
+    out_dir = os.path.join(work, name)
+    os.makedirs(out_dir, exist_ok=True)
     with open(os.path.join(out_dir, "manifest"), "w", encoding="utf-8") as f:
-        f.write("\n".join(ln for ln in lines if ln.strip()) + "\n")
-    mask_lines = []
+        f.write(manifest)
+    drawn = []  # (item, mask line, read words)
     problems = 0
     for item in items:
         if item["kind"] == "none":
             continue
-        stem = os.path.splitext(item["source"])[0]
-        w, h = item["size"]
-        svg_path = os.path.join(folder, stem + ".svg")
-        if stem in gens:
-            img = gens[stem](w, h)
-        elif os.path.exists(svg_path):
-            with open(svg_path, encoding="utf-8") as f:
-                img = render(f.read(), w, h)
-        elif os.environ.get("PICTURES_PARTIAL"):  # previews while sources are being drawn
+        got = draw(item, folder, gens, "cs")
+        if got is None:
             continue
-        else:
-            raise SystemExit(f"{name}: no source for {stem}")
-        if img.shape[:2] != (h, w):
-            raise SystemExit(f"{name}/{stem}: rendered {img.shape[1]}x{img.shape[0]}, want {w}x{h}")
-        rgb, mask = finish(item, img)
-        Image.fromarray(rgb, "RGB").save(os.path.join(out_dir, item["source"]))
-        if mask is not None:
-            mask_lines.append(f'{item["index"]} {int(mask.sum())} {mask_hash(mask):016x}')
-            if item["kind"] == "jpeg":
-                dec = jpeg_roundtrip(rgb, item["quality"])
-                kr, kg, kb = tcolor_rgb(item["colour"])
-                got = reduce565(dec[..., 0], dec[..., 1], dec[..., 2]) == reduce565(kr, kg, kb)
-                bad = int((got != mask).sum())
-                if bad:
-                    problems += 1
-                    print(f"  {name}/{stem}: {bad} pixels change keying after JPEG coding",
-                          file=sys.stderr)
-        print(f"  {name}/{item['source']} {w}x{h}")
-    with open(os.path.join(folder, "masks"), "w", encoding="utf-8") as f:
-        f.write("# index, transparent pixel count, FNV-1a 64 of the mask (1 byte per pixel,"
-                " 1 = transparent, rows top-down); written by tools/make-pictures\n")
-        f.write("\n".join(mask_lines) + "\n")
+        img, has_words = got
+        line, problem = store(item, img, out_dir)
+        problems += problem
+        drawn.append((item, line, has_words))
+        w, h = item["size"]
+        print(f"  {name}/{item['source']} {w}x{h}{'  (words)' if has_words else ''}")
+    write_masks(os.path.join(folder, "masks"), [line for _, line, _ in drawn if line])
+    if not any(has_words for _, _, has_words in drawn):
+        print(f"  {name}: no words, made in Czech only")
+        return problems
+    for lang in LANGUAGES[1:]:
+        lang_dir = os.path.join(work, lang, name)
+        os.makedirs(lang_dir, exist_ok=True)
+        with open(os.path.join(lang_dir, "manifest"), "w", encoding="utf-8") as f:
+            f.write(manifest)
+        lang_masks = []
+        for item, line, has_words in drawn:
+            if has_words:
+                img, _ = draw(item, folder, gens, lang)
+                line, problem = store(item, img, lang_dir)
+                problems += problem
+                print(f"  {lang}/{name}/{item['source']}")
+            else:  # a picture without words is the same in every language
+                shutil.copyfile(os.path.join(out_dir, item["source"]),
+                                os.path.join(lang_dir, item["source"]))
+            if line:
+                lang_masks.append(line)
+        write_masks(os.path.join(folder, f"masks.{lang}"), lang_masks)
     return problems
 
 

@@ -1,10 +1,13 @@
 #!/bin/sh
 # Level image files: renders the pictures of the level files 1, 2, 4, 6 and 8
 # from their sources under assets/src/pictures/levN/ and writes
-# assets/data/levN.lta with the project's writer.
+# assets/data/levN.lta with the project's writer, and the same files in English
+# as assets/data/en/levN.lta: their pictures with words drawn in English, the
+# others the same as in Czech.
 #
 # usage: tools/pictures/levels.sh [--png-only DIR]
-#   --png-only DIR   render the PNGs (and copy the manifests) into DIR and stop
+#   --png-only DIR   render the PNGs (and copy the manifests) into DIR (English
+#                    into DIR/en) and stop
 #
 # Run by tools/make-pictures, it uses that script's settings: PICTURES_WORK
 # (scratch folder; the renders go to its levels/ folder), PICTURES_PREVIEW=1
@@ -22,6 +25,7 @@ ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 SRC="$ROOT/assets/src/pictures"
 PYTHON=${PICTURES_PYTHON:-${PYTHON:-/usr/bin/python3}}
 LEVELS="1 2 4 6 8"
+LANGS="en"  # besides Czech
 
 png_only=""
 if [ "${1:-}" = "--png-only" ]; then
@@ -60,10 +64,21 @@ for n in $LEVELS; do
   mkdir -p "$work/lev$n"
   "$PYTHON" "$SRC/lev$n/make.py" "$work/lev$n"
   cp "$SRC/lev$n/lev$n.manifest" "$work/lev$n.manifest"
+  for lang in $LANGS; do
+    # start from the Czech pictures; make.py redraws those with words
+    rm -rf "$work/$lang/lev$n"
+    mkdir -p "$work/$lang"
+    cp -r "$work/lev$n" "$work/$lang/lev$n"
+    "$PYTHON" "$SRC/lev$n/make.py" "$work/$lang/lev$n" "$lang"
+    cp "$SRC/lev$n/lev$n.manifest" "$work/$lang/lev$n.manifest"
+  done
 done
 
 # every keyed picture: no visible pixel may reduce to the key's 16-bit value
 "$PYTHON" "$SRC/check_keys.py" "$work" $LEVELS
+for lang in $LANGS; do
+  "$PYTHON" "$SRC/check_keys.py" "$work/$lang" $LEVELS
+done
 
 if [ -n "$png_only" ]; then
   exit 0
@@ -71,9 +86,13 @@ fi
 
 mkdir -p "$ROOT/assets/data"
 for n in $LEVELS; do
-  "$writer" "$work/lev$n.manifest" "$ROOT/assets/data/lev$n.lta"
-  if [ -n "${PICTURES_DUMP:-}" ]; then
-    "$PICTURES_DUMP" "$ROOT/assets/data/lev$n.lta" | tail -n 1
-  fi
+  for sub in "" $LANGS; do
+    out="$ROOT/assets/data/${sub:+$sub/}lev$n.lta"
+    mkdir -p "$(dirname "$out")"
+    "$writer" "$work/${sub:+$sub/}lev$n.manifest" "$out"
+    if [ -n "${PICTURES_DUMP:-}" ]; then
+      "$PICTURES_DUMP" "$out" | tail -n 1
+    fi
+  done
 done
-echo "levels.sh: wrote assets/data/lev{$(echo $LEVELS | tr ' ' ',')}.lta"
+echo "levels.sh: wrote assets/data/lev{$(echo $LEVELS | tr ' ' ',')}.lta and the same in $LANGS"

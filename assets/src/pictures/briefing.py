@@ -17,59 +17,144 @@ HEAD = 230
 FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
 FONT_B = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
 
-FUEL_HELIS = "{n} cizí vrtulníky létají po moři – když letíš blízko nich, ubírají ti palivo."
-TAMROX = "Vír TAMROX: neviditelná bouře bloudí nad mořem a strhává vrtulník. Vyhni se jí."
-TAMROX2 = "Dva víry TAMROX: dvě neviditelné bouře bloudí nad mořem a strhávají vrtulník."
-ROCKS = "Skalnaté ostrovy jsou vysoké – nad nimi leť dost vysoko, jinak narazíš."
-
+# Per level: the people to rescue and the dangers, each a key of the words table
+# (with the count of other helicopters where the text takes one).
 LEVELS = {
-    1: dict(title="Trosečníci na skalách", people=16,
-            task="Na dvou skalnatých ostrovech čeká 16 trosečníků. Spusť k nim záchrannou sedačku, "
-                 "vyzvedni je a dopravuj na základnu.",
-            danger=[TAMROX, FUEL_HELIS.format(n=2), ROCKS]),
-    3: dict(title="Tábory na severu", people=16,
-            task="Na severních ostrovech se utábořilo 16 lidí, kterým došly zásoby. "
-                 "Najdi jejich tábory, vyzvedni je a dopravuj na základnu.",
-            danger=[TAMROX, FUEL_HELIS.format(n=2), ROCKS]),
-    5: dict(title="Rozptýlené ostrovy", people=16,
-            task="Bouře rozehnala čluny po souostroví: 16 lidí čeká na dvou ostrovech. "
-                 "Dopravuj je všechny na základnu.",
-            danger=[TAMROX, FUEL_HELIS.format(n=2), ROCKS]),
-    7: dict(title="Poslední ostrovy", people=12,
-            task="Na dvou ostrovech souostroví čeká 12 lidí. Najdi jejich tábory "
-                 "a dopravuj je na základnu.",
-            danger=[TAMROX, FUEL_HELIS.format(n=2), ROCKS]),
-    9: dict(title="Dvě bouře", people=9,
-            task="Na dvou ostrovech čeká 9 lidí. Nad mořem se tentokrát toulají dvě bouře – "
-                 "leť opatrně a dopravuj všechny na základnu.",
-            danger=[TAMROX2, FUEL_HELIS.format(n=4), ROCKS]),
-    2: dict(title="Hořící dům", people=11,
-            task="Na střeše hořícího domu v přístavu stojí 30 lidí. Zachraň jich 11 "
-                 "a dopravuj je na základnu.",
-            danger=["Čas mise je 496 sekund. Každých 34 sekund jeden člověk v panice uteče "
-                    "před ohněm po střeše a spadne.",
-                    "Horko a kouř nad domem zmítají vrtulníkem.",
-                    FUEL_HELIS.format(n=3), TAMROX]),
-    4: dict(title="Hořící plošina", people=15,
-            task="Na hořící těžní plošině je 9 lidí, dalších 10 čeká na třech sousedních plošinách. "
-                 "Zachraň 15 z nich.",
-            danger=["Čas mise je 496 sekund a každých 100 sekund zemře na hořící plošině jeden "
-                    "člověk. Jakmile z ní vyzvedneš 5 lidí, hodiny se zastaví.",
-                    "Plošiny jsou vysoké a nad ohněm je silný vzduch – leť vysoko.",
-                    FUEL_HELIS.format(n=3), TAMROX]),
-    6: dict(title="Loď unášená proudem", people=5,
-            task="Na palubě lodi, která ztratila motor, je 7 lidí. Zachraň 5 z nich, "
-                 "než ji proud odnese.",
-            danger=["Loď pluje na jih. Odpluje-li příliš daleko a lidé budou stále na palubě, "
-                    "mise selže.",
-                    "Posádka je ozbrojená a střílí: zásah ubere palivo a strhne vrtulník.",
-                    FUEL_HELIS.format(n=3), TAMROX]),
-    8: dict(title="Čtyři stavby", people=19,
-            task="Na jihu čeká 19 lidí na čtyřech stavbách: na vraku nákladní lodi, na majáku, "
-                 "na radarové stanici a na jeřábovém pontonu. Na mapě je oblast vyznačena.",
-            danger=["Stavby jsou vysoké – nad nimi leť dost vysoko.",
-                    FUEL_HELIS.format(n=4), TAMROX]),
+    1: dict(people=16, danger=["tamrox", ("fuel_helis", 2), "rocks"]),
+    3: dict(people=16, danger=["tamrox", ("fuel_helis", 2), "rocks"]),
+    5: dict(people=16, danger=["tamrox", ("fuel_helis", 2), "rocks"]),
+    7: dict(people=12, danger=["tamrox", ("fuel_helis", 2), "rocks"]),
+    9: dict(people=9, danger=["tamrox2", ("fuel_helis", 4), "rocks"]),
+    2: dict(people=11, danger=["clock2", "heat2", ("fuel_helis", 3), "tamrox"]),
+    4: dict(people=15, danger=["clock4", "air4", ("fuel_helis", 3), "tamrox"]),
+    6: dict(people=5, danger=["drift6", "shots6", ("fuel_helis", 3), "tamrox"]),
+    8: dict(people=19, danger=["tall8", ("fuel_helis", 4), "tamrox"]),
 }
+
+# The start pictures' words, one entry per language: titleN and taskN of level N,
+# the dangers by key, and the words around them.
+BRIEFING_WORDS = {
+    "cs": {
+        "badge": "ÚROVEŇ",
+        "mission": "ZÁCHRANNÁ MISE",
+        "rescue": "Zachránit:",
+        "count_few": "{n} lidi",  # 2 to 4
+        "count": "{n} lidí",
+        "helis": "cizí vrtulníky:",
+        "storms": "víry TAMROX:",
+        "task": "ÚKOL",
+        "dangers": "NEBEZPEČÍ",
+        "footer": "Vrtulník pojme 4 lidi · palivo doplníš přistáním na čerpací stanici · lidi vylož na základně",
+        "start": "Esc = start",
+        "fuel_helis": "{n} cizí vrtulníky létají po moři – když letíš blízko nich, ubírají ti palivo.",
+        "tamrox": "Vír TAMROX: neviditelná bouře bloudí nad mořem a strhává vrtulník. Vyhni se jí.",
+        "tamrox2": "Dva víry TAMROX: dvě neviditelné bouře bloudí nad mořem a strhávají vrtulník.",
+        "rocks": "Skalnaté ostrovy jsou vysoké – nad nimi leť dost vysoko, jinak narazíš.",
+        "title1": "Trosečníci na skalách",
+        "task1": "Na dvou skalnatých ostrovech čeká 16 trosečníků. Spusť k nim záchrannou sedačku, "
+                 "vyzvedni je a dopravuj na základnu.",
+        "title3": "Tábory na severu",
+        "task3": "Na severních ostrovech se utábořilo 16 lidí, kterým došly zásoby. "
+                 "Najdi jejich tábory, vyzvedni je a dopravuj na základnu.",
+        "title5": "Rozptýlené ostrovy",
+        "task5": "Bouře rozehnala čluny po souostroví: 16 lidí čeká na dvou ostrovech. "
+                 "Dopravuj je všechny na základnu.",
+        "title7": "Poslední ostrovy",
+        "task7": "Na dvou ostrovech souostroví čeká 12 lidí. Najdi jejich tábory "
+                 "a dopravuj je na základnu.",
+        "title9": "Dvě bouře",
+        "task9": "Na dvou ostrovech čeká 9 lidí. Nad mořem se tentokrát toulají dvě bouře – "
+                 "leť opatrně a dopravuj všechny na základnu.",
+        "title2": "Hořící dům",
+        "task2": "Na střeše hořícího domu v přístavu stojí 30 lidí. Zachraň jich 11 "
+                 "a dopravuj je na základnu.",
+        "clock2": "Čas mise je 496 sekund. Každých 34 sekund jeden člověk v panice uteče "
+                  "před ohněm po střeše a spadne.",
+        "heat2": "Horko a kouř nad domem zmítají vrtulníkem.",
+        "title4": "Hořící plošina",
+        "task4": "Na hořící těžní plošině je 9 lidí, dalších 10 čeká na třech sousedních plošinách. "
+                 "Zachraň 15 z nich.",
+        "clock4": "Čas mise je 496 sekund a každých 100 sekund zemře na hořící plošině jeden "
+                  "člověk. Jakmile z ní vyzvedneš 5 lidí, hodiny se zastaví.",
+        "air4": "Plošiny jsou vysoké a nad ohněm je silný vzduch – leť vysoko.",
+        "title6": "Loď unášená proudem",
+        "task6": "Na palubě lodi, která ztratila motor, je 7 lidí. Zachraň 5 z nich, "
+                 "než ji proud odnese.",
+        "drift6": "Loď pluje na jih. Odpluje-li příliš daleko a lidé budou stále na palubě, "
+                  "mise selže.",
+        "shots6": "Posádka je ozbrojená a střílí: zásah ubere palivo a strhne vrtulník.",
+        "title8": "Čtyři stavby",
+        "task8": "Na jihu čeká 19 lidí na čtyřech stavbách: na vraku nákladní lodi, na majáku, "
+                 "na radarové stanici a na jeřábovém pontonu. Na mapě je oblast vyznačena.",
+        "tall8": "Stavby jsou vysoké – nad nimi leť dost vysoko.",
+    },
+    "en": {
+        "badge": "LEVEL",
+        "mission": "RESCUE MISSION",
+        "rescue": "People to save:",
+        "count_few": "{n}",
+        "count": "{n}",
+        "helis": "other helicopters:",
+        "storms": "TAMROX vortices:",
+        "task": "TASK",
+        "dangers": "DANGERS",
+        "footer": "The helicopter seats 4 · refuel by landing at the fuel depot · unload people at the base",
+        "start": "Esc = start",
+        "fuel_helis": "{n} other helicopters roam the sea – flying close to them drains your fuel.",
+        "tamrox": "TAMROX vortex: an invisible storm roams the sea and drags you along. Avoid it.",
+        "tamrox2": "Two TAMROX vortices: two invisible storms roam the sea and drag you along.",
+        "rocks": "The rocky islands are tall – fly high enough over them, or you will crash.",
+        "title1": "Castaways on the rocks",
+        "task1": "16 castaways are waiting on two rocky islands. Lower the rescue seat to them, "
+                 "pick them up and fly them to the base.",
+        "title3": "Camps in the north",
+        "task3": "16 people who have run out of supplies have camped on the northern islands. "
+                 "Find their camps, pick them up and fly them to the base.",
+        "title5": "Scattered islands",
+        "task5": "The storm has scattered the boats across the archipelago: 16 people are waiting on two islands. "
+                 "Fly them all to the base.",
+        "title7": "The last islands",
+        "task7": "12 people are waiting on two islands of the archipelago. Find their camps "
+                 "and fly them to the base.",
+        "title9": "Two storms",
+        "task9": "9 people are waiting on two islands. This time two storms roam over the sea – "
+                 "fly carefully and bring everyone to the base.",
+        "title2": "The burning house",
+        "task2": "30 people are standing on the roof of a burning house in the harbour. Rescue 11 of them "
+                 "and fly them to the base.",
+        "clock2": "The mission time is 496 seconds. Every 34 seconds one person panics, runs from "
+                  "the fire across the roof and falls.",
+        "heat2": "Heat and smoke above the house toss the helicopter about.",
+        "title4": "The burning platform",
+        "task4": "There are 9 people on the burning oil platform, and 10 more are waiting on three "
+                 "neighbouring platforms. Rescue 15 of them.",
+        "clock4": "The mission time is 496 seconds, and every 100 seconds one person dies on the burning "
+                  "platform. Once you have lifted 5 people off it, the clock stops.",
+        "air4": "The platforms are tall and the air above the fire is rough – fly high.",
+        "title6": "Boat adrift in the current",
+        "task6": "7 people are on board a boat that has lost its engine. Rescue 5 of them "
+                 "before the current carries it away.",
+        "drift6": "The boat drifts south: if it gets too far with people still aboard, the mission fails.",
+        "shots6": "The crew is armed and shoots: a hit costs fuel and throws you off course.",
+        "title8": "Four structures",
+        "task8": "In the south, 19 people are waiting on four structures: a cargo ship wreck, a lighthouse, "
+                 "a radar station and a crane pontoon. The area is marked on the map.",
+        "tall8": "The structures are tall – fly high enough over them.",
+    },
+}
+
+# Where the words may go: the title beside the badge, the caption inside the
+# badge, the mission's caption under the title left of the counter box, the
+# counter's caption left of its number inside the box, the counts' line under the
+# box, the task and the dangers above the footer, the footer's line left of the
+# start key.
+TITLE_ROOM = (150, HEAD - 60, W - 155, 60)
+MISSION_ROOM = (160, HEAD + 10, 560 - 8 - 160, 26)
+BADGE_ROOM = (54, HEAD - 30, 84, 20)
+COUNTER_BOX = (560, HEAD + 14, 200, 40)
+COUNTS_ROOM = (120, HEAD + 60, W - 130, 22)
+BODY_ROOM = (40, HEAD + 40, W - 80, 556 - 8 - (HEAD + 40))
+FOOTER_ROOM = (20, 562, 664 - 8 - 20, 34)
 
 
 def esc(s):
@@ -220,8 +305,31 @@ def load_keyed(path):
     return np.dstack([a, al])
 
 
+def check_words(level, badge, title, mission, rescue, people, counts, tasks, footer, start):
+    """Stops the run when a text leaves its room (a longer translation, say)."""
+    def layer(text):
+        return K.svg_render(K.svg_doc(W, H, text), W, H)
+
+    what = f"start picture of level {level}"
+    for name, text, room in (("badge", badge, BADGE_ROOM), ("title", title, TITLE_ROOM),
+                             ("mission", mission, MISSION_ROOM),
+                             ("counts", counts, COUNTS_ROOM), ("task", tasks, BODY_ROOM),
+                             ("footer", footer, FOOTER_ROOM), ("number", people, COUNTER_BOX)):
+        K.expect_clear(f"{what}: {name}", layer(text), K.around(room, W, H))
+    # the counter's caption keeps a gap before its number
+    number_left = int(np.argwhere(layer(people)[..., 3] > 0)[:, 1].min())
+    x, y, _, h = COUNTER_BOX
+    K.expect_clear(f"{what}: counter", layer(rescue), K.around((x + 4, y, number_left - 8 - x - 4, h), W, H))
+    K.expect_clear(f"{what}: start key", layer(start), K.around((664, 566, 108, 26), W, H))
+
+
 def make(level, sprite_dir, out_png):
+    """Draws level `level`'s start picture, in the language set with K.set_language."""
+    t = K.words(BRIEFING_WORDS)
     info = dict(LEVELS[level])
+    info["title"] = t[f"title{level}"]
+    info["task"] = t[f"task{level}"]
+    info["danger"] = [t[d] if isinstance(d, str) else t[d[0]].format(n=d[1]) for d in info["danger"]]
     info["helis"] = {1: 2, 3: 2, 5: 2, 7: 2, 2: 3, 4: 3, 6: 3, 8: 4, 9: 4}[level]
     info["storms"] = 2 if level == 9 else 1
     img = np.zeros((H, W, 4), np.float32)
@@ -251,15 +359,14 @@ def make(level, sprite_dir, out_png):
     K.over(img, art)
 
     # text layer
-    lines = []
     y = HEAD + 70
     task = wrap(info["task"], 19, 700)
     body = []
-    for i, t in enumerate(task):
-        body.append(f'<text x="50" y="{y + 30 + i * 25}" font-size="19" fill="#f1f4f6">{esc(t)}</text>')
+    for i, line in enumerate(task):
+        body.append(f'<text x="50" y="{y + 30 + i * 25}" font-size="19" fill="#f1f4f6">{esc(line)}</text>')
     y2 = y + 30 + len(task) * 25 + 18
     body.append(f'<text x="50" y="{y2}" font-size="15" font-weight="bold" fill="#ffb84a" '
-                f'letter-spacing="2">NEBEZPEČÍ</text>')
+                f'letter-spacing="2">{esc(t["dangers"])}</text>')
     y2 += 8
     for d in info["danger"]:
         ls = wrap(d, 16, 660)
@@ -267,9 +374,31 @@ def make(level, sprite_dir, out_png):
         body.append(f'<path d="M54,{y2 + 2} l8,-15 l8,15 z" fill="#ffb84a" stroke="#1a1a1a" stroke-width="0.6"/>'
                     f'<text x="62" y="{y2 + 0.5}" font-size="10" font-weight="bold" text-anchor="middle" '
                     f'fill="#1a1a1a">!</text>')
-        for j, t in enumerate(ls):
-            body.append(f'<text x="80" y="{y2 + j * 20}" font-size="16" fill="#d6dde2">{esc(t)}</text>')
+        for j, line in enumerate(ls):
+            body.append(f'<text x="80" y="{y2 + j * 20}" font-size="16" fill="#d6dde2">{esc(line)}</text>')
         y2 += 20 * (len(ls) - 1)
+    count = t["count"] if info["people"] >= 5 else t["count_few"]
+    badge = (f'''<text x="96" y="{HEAD - 14}" font-family="DejaVu Sans" font-weight="bold" font-size="13" fill="#f4f2ec"
+        text-anchor="middle" letter-spacing="1">{esc(t["badge"])}</text>''')
+    title = (f'''<text x="168" y="{HEAD - 18}" font-family="DejaVu Sans" font-weight="bold" font-size="36" fill="#ffffff"
+        stroke="#0a1824" stroke-width="5" paint-order="stroke" stroke-linejoin="round">{esc(info["title"])}</text>''')
+    mission = (f'<text x="170" y="{HEAD + 30}" font-family="DejaVu Sans" font-size="15" fill="#9fb4c2" '
+               f'letter-spacing="1">{esc(t["mission"])}</text>')
+    rescue = (f'<text x="576" y="{HEAD + 40}" font-family="DejaVu Sans" font-size="15" fill="#d6dde2">'
+              f'{esc(t["rescue"])}</text>')
+    people = (f'''<text x="744" y="{HEAD + 42}" font-family="DejaVu Sans" font-weight="bold" font-size="24" fill="#ff5a44"
+        text-anchor="end">{esc(count.format(n=info["people"]))}</text>''')
+    counts = (f'''<g font-family="DejaVu Sans" font-size="13" fill="#9fb4c2">
+    <text x="760" y="{HEAD + 76}" text-anchor="end">{esc(t["helis"])} <tspan font-weight="bold" fill="#f1f4f6">{info["helis"]}</tspan>   ·   {esc(t["storms"])} <tspan font-weight="bold" fill="#f1f4f6">{info["storms"]}</tspan></text>
+  </g>''')
+    tasks = (f'''<text x="50" y="{y}" font-family="DejaVu Sans" font-size="15" font-weight="bold" fill="#7fd0ff"
+        letter-spacing="2">{esc(t["task"])}</text>
+  <g font-family="DejaVu Sans">{"".join(body)}</g>''')
+    footer = (f'<text x="30" y="583" font-family="DejaVu Sans" font-size="14" fill="#9fb4c2">'
+              f'{esc(t["footer"])}</text>')
+    start = (f'''<text x="718" y="584" font-family="DejaVu Sans" font-weight="bold" font-size="15" fill="#ffffff"
+        text-anchor="middle">{esc(t["start"])}</text>''')
+    check_words(level, badge, title, mission, rescue, people, counts, tasks, footer, start)
     svg = f'''
   <defs>
     <linearGradient id="fade" x1="0" y1="0" x2="0" y2="1">
@@ -282,30 +411,22 @@ def make(level, sprite_dir, out_png):
   <rect x="0" y="{HEAD + 3}" width="800" height="1" fill="#f4f2ec" opacity="0.6"/>
   <!-- level badge -->
   <circle cx="96" cy="{HEAD}" r="52" fill="#d42a22" stroke="#f4f2ec" stroke-width="4"/>
-  <text x="96" y="{HEAD - 14}" font-family="DejaVu Sans" font-weight="bold" font-size="13" fill="#f4f2ec"
-        text-anchor="middle" letter-spacing="1">ÚROVEŇ</text>
+  {badge}
   <text x="96" y="{HEAD + 30}" font-family="DejaVu Sans" font-weight="bold" font-size="46" fill="#ffffff"
         text-anchor="middle">{level}</text>
-  <text x="168" y="{HEAD - 18}" font-family="DejaVu Sans" font-weight="bold" font-size="36" fill="#ffffff"
-        stroke="#0a1824" stroke-width="5" paint-order="stroke" stroke-linejoin="round">{esc(info["title"])}</text>
-  <text x="170" y="{HEAD + 30}" font-family="DejaVu Sans" font-size="15" fill="#9fb4c2" letter-spacing="1">ZÁCHRANNÁ MISE</text>
+  {title}
+  {mission}
   <!-- counters: people to rescue, other helicopters, storms -->
   <rect x="560" y="{HEAD + 14}" width="200" height="40" rx="8" fill="#0a1824" stroke="#d42a22" stroke-width="2"/>
-  <text x="576" y="{HEAD + 40}" font-family="DejaVu Sans" font-size="15" fill="#d6dde2">Zachránit:</text>
-  <text x="744" y="{HEAD + 42}" font-family="DejaVu Sans" font-weight="bold" font-size="24" fill="#ff5a44"
-        text-anchor="end">{info["people"]} {"lidí" if info["people"] >= 5 else "lidi"}</text>
-  <g font-family="DejaVu Sans" font-size="13" fill="#9fb4c2">
-    <text x="760" y="{HEAD + 76}" text-anchor="end">cizí vrtulníky: <tspan font-weight="bold" fill="#f1f4f6">{info["helis"]}</tspan>   ·   víry TAMROX: <tspan font-weight="bold" fill="#f1f4f6">{info["storms"]}</tspan></text>
-  </g>
-  <text x="50" y="{y}" font-family="DejaVu Sans" font-size="15" font-weight="bold" fill="#7fd0ff"
-        letter-spacing="2">ÚKOL</text>
-  <g font-family="DejaVu Sans">{"".join(body)}</g>
+  {rescue}
+  {people}
+  {counts}
+  {tasks}
   <!-- footer -->
   <rect x="0" y="556" width="800" height="44" fill="#06111a" opacity="0.85"/>
-  <text x="30" y="583" font-family="DejaVu Sans" font-size="14" fill="#9fb4c2">Vrtulník pojme 4 lidi · palivo doplníš přistáním na čerpací stanici · lidi vylož na základně</text>
+  {footer}
   <rect x="664" y="566" width="108" height="26" rx="5" fill="#d42a22"/>
-  <text x="718" y="584" font-family="DejaVu Sans" font-weight="bold" font-size="15" fill="#ffffff"
-        text-anchor="middle">Esc = start</text>
+  {start}
 '''
     K.over(img, K.svg_render(K.svg_doc(W, H, svg), W, H))
     K.save(out_png, K.opaque(img))

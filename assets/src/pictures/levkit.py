@@ -4,18 +4,34 @@ Everything here is deterministic: fixed seeds, no time stamps, PNGs written
 without metadata.  Vector parts are rendered with rsvg-convert, textures are
 made with numpy, and keyed sprites are reduced to binary transparency with an
 exact key colour.
+
+Words come from tables with one entry per language (words()); set_language()
+chooses the language the following pictures are drawn in.
 """
 import os
 import subprocess
+import sys
 import tempfile
 
 import numpy as np
 from PIL import Image
 
+# the words tables and the build checks are shared with the built-in lists
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tools", "pictures"))
+import builtin  # noqa: E402
+from builtin import around, esc, expect_clear, words  # noqa: E402,F401
+
 KEY = (255, 0, 255)          # magenta, TColor 0xFF00FF
 SEA_DARK = (31, 95, 139)     # #1f5f8b
 SEA_LIGHT = (43, 125, 176)   # #2b7db0
 OUTLINE = (26, 26, 26)
+
+
+def set_language(lang):
+    """Draws the words of the pictures that follow in `lang`."""
+    if lang not in builtin.LANGUAGES:
+        raise SystemExit(f"no such language: {lang}")
+    builtin.LANG = lang
 
 
 def rgb565(c):

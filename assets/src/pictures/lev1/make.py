@@ -4,7 +4,9 @@
 13..16  the survivors' camp laid on an island at (50, 105), four frames
 17..21  start pictures of levels 1, 3, 5, 7 and 9 (made by briefing.py)
 
-usage: make.py OUTDIR
+usage: make.py OUTDIR [LANG]
+  LANG (default cs) other than cs draws only the pictures with words; the
+  others, the same in every language, are expected in OUTDIR already.
 """
 import os
 import sys
@@ -283,11 +285,13 @@ def camp(frame):
     return img
 
 
-def main(out):
-    for i, (w, h, seed, r, g) in enumerate(ISLANDS):
-        K.save(os.path.join(out, f"{8 + i:02d}_ostrov{i + 1}.png"), K.keyed(island(w, h, seed, r, g)))
-    for f in range(4):
-        K.save(os.path.join(out, f"{13 + f:02d}_tabor{f + 1}.png"), K.keyed(camp(f)))
+def main(out, lang="cs"):
+    K.set_language(lang)
+    if lang == "cs":  # the pictures without words
+        for i, (w, h, seed, r, g) in enumerate(ISLANDS):
+            K.save(os.path.join(out, f"{8 + i:02d}_ostrov{i + 1}.png"), K.keyed(island(w, h, seed, r, g)))
+        for f in range(4):
+            K.save(os.path.join(out, f"{13 + f:02d}_tabor{f + 1}.png"), K.keyed(camp(f)))
     briefing.make(1, out, os.path.join(out, "17_start1.png"))
     briefing.make(3, out, os.path.join(out, "18_start3.png"))
     briefing.make(5, out, os.path.join(out, "19_start5.png"))
@@ -296,4 +300,4 @@ def main(out):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    main(*sys.argv[1:3])

@@ -7,7 +7,9 @@
 16..19  the fire around the building, drawn 40 px up-left of it, under it
 20      start picture (briefing.py)
 
-usage: make.py OUTDIR
+usage: make.py OUTDIR [LANG]
+  LANG (default cs) other than cs draws only the pictures with words; the
+  others, the same in every language, are expected in OUTDIR already.
 """
 import os
 import sys
@@ -195,16 +197,18 @@ def road(kind):
     return img
 
 
-def main(out):
-    for f in range(5):
-        K.save(os.path.join(out, f"{8 + f:02d}_dum{f + 1}.png"), K.opaque(building(f)))
-    K.save(os.path.join(out, "13_domek.png"), K.opaque(house()))
-    K.save(os.path.join(out, "14_ulice1.png"), K.opaque(road(14)))
-    K.save(os.path.join(out, "15_ulice2.png"), K.opaque(road(15)))
-    for f in range(4):
-        K.save(os.path.join(out, f"{16 + f:02d}_ohen{f + 1}.png"), K.keyed(fire(f)))
+def main(out, lang="cs"):
+    K.set_language(lang)
+    if lang == "cs":  # the pictures without words
+        for f in range(5):
+            K.save(os.path.join(out, f"{8 + f:02d}_dum{f + 1}.png"), K.opaque(building(f)))
+        K.save(os.path.join(out, "13_domek.png"), K.opaque(house()))
+        K.save(os.path.join(out, "14_ulice1.png"), K.opaque(road(14)))
+        K.save(os.path.join(out, "15_ulice2.png"), K.opaque(road(15)))
+        for f in range(4):
+            K.save(os.path.join(out, f"{16 + f:02d}_ohen{f + 1}.png"), K.keyed(fire(f)))
     briefing.make(2, out, os.path.join(out, "20_start2.png"))
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    main(*sys.argv[1:3])

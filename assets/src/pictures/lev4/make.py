@@ -5,7 +5,9 @@
 13..16  the other platforms, four frames (gas flare and beacon)
 17      start picture (briefing.py)
 
-usage: make.py OUTDIR
+usage: make.py OUTDIR [LANG]
+  LANG (default cs) other than cs draws only the pictures with words; the
+  others, the same in every language, are expected in OUTDIR already.
 """
 import os
 import sys
@@ -149,13 +151,15 @@ def platform(frame, nframes, burning, variant):
     return img
 
 
-def main(out):
-    for f in range(5):
-        K.save(os.path.join(out, f"{8 + f:02d}_plosina{f + 1}.png"), K.keyed(platform(f, 5, True, 0)))
-    for f in range(4):
-        K.save(os.path.join(out, f"{13 + f:02d}_vez{f + 1}.png"), K.keyed(platform(f, 4, False, 1)))
+def main(out, lang="cs"):
+    K.set_language(lang)
+    if lang == "cs":  # the pictures without words
+        for f in range(5):
+            K.save(os.path.join(out, f"{8 + f:02d}_plosina{f + 1}.png"), K.keyed(platform(f, 5, True, 0)))
+        for f in range(4):
+            K.save(os.path.join(out, f"{13 + f:02d}_vez{f + 1}.png"), K.keyed(platform(f, 4, False, 1)))
     briefing.make(4, out, os.path.join(out, "17_start4.png"))
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    main(*sys.argv[1:3])

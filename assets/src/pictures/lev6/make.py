@@ -7,7 +7,9 @@
 15      the flash of a shot, drawn at (70, 160) of the boat
 16      start picture (briefing.py)
 
-usage: make.py OUTDIR
+usage: make.py OUTDIR [LANG]
+  LANG (default cs) other than cs draws only the pictures with words; the
+  others, the same in every language, are expected in OUTDIR already.
 """
 import os
 import sys
@@ -136,13 +138,15 @@ def flash():
     return K.svg_render(K.svg_doc(w, h, body), w, h)
 
 
-def main(out):
-    for f in range(5):
-        K.save(os.path.join(out, f"{8 + f:02d}_lod{f + 1}.png"), K.keyed(boat(f)))
-    K.save(os.path.join(out, "14_znacka.png"), K.keyed(map_mark()))
-    K.save(os.path.join(out, "15_vystrel.png"), K.keyed(flash()))
+def main(out, lang="cs"):
+    K.set_language(lang)
+    if lang == "cs":  # the pictures without words
+        for f in range(5):
+            K.save(os.path.join(out, f"{8 + f:02d}_lod{f + 1}.png"), K.keyed(boat(f)))
+        K.save(os.path.join(out, "14_znacka.png"), K.keyed(map_mark()))
+        K.save(os.path.join(out, "15_vystrel.png"), K.keyed(flash()))
     briefing.make(6, out, os.path.join(out, "16_start6.png"))
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    main(*sys.argv[1:3])

@@ -9,7 +9,9 @@
         area around the four structures
 17      start picture (briefing.py)
 
-usage: make.py OUTDIR
+usage: make.py OUTDIR [LANG]
+  LANG (default cs) other than cs draws only the pictures with words; the
+  others, the same in every language, are expected in OUTDIR already.
 """
 import os
 import sys
@@ -197,6 +199,9 @@ def pontoon(frame):
 # ------------------------------------------------------------ map overlay
 OW, OH = 280, 100
 MARKS = [(30, 60), (80, 60), (180, 55), (230, 60)]  # relative to (170, 370)
+# The overlay's caption, one entry per language, and its room above the marked area.
+OVERLAY_WORDS = {"cs": {"area": "OBLAST ZÁCHRANY – 4 STAVBY"}, "en": {"area": "RESCUE AREA – 4 STRUCTURES"}}
+CAPTION_ROOM = (2, 0, OW - 4, 31)
 
 
 def overlay():
@@ -205,25 +210,30 @@ def overlay():
         f'<circle cx="{x}" cy="{y}" r="9" fill="none" stroke="#ff4a32" stroke-width="2.5"/>'
         f'<path d="M{x - 4},{y} h8 M{x},{y - 4} v8" stroke="#1a1a1a" stroke-width="4"/>'
         f'<path d="M{x - 4},{y} h8 M{x},{y - 4} v8" stroke="#ffffff" stroke-width="2"/>' for x, y in MARKS)
+    area = K.esc(K.words(OVERLAY_WORDS)["area"])
+    caption = f'''<g font-family="DejaVu Sans" font-weight="bold" font-size="14">
+    <text x="140" y="24" text-anchor="middle" fill="none" stroke="#1a1a1a" stroke-width="4" stroke-linejoin="round">{area}</text>
+    <text x="140" y="24" text-anchor="middle" fill="#ffffff">{area}</text>
+  </g>'''
+    K.expect_clear("lev8/mapa", K.svg_render(K.svg_doc(OW, OH, caption), OW, OH), K.around(CAPTION_ROOM, OW, OH))
     body = f'''
   <rect x="6" y="32" width="268" height="58" rx="12" fill="none" stroke="#1a1a1a" stroke-width="4.5"/>
   <rect x="6" y="32" width="268" height="58" rx="12" fill="none" stroke="#ff4a32" stroke-width="2.5" stroke-dasharray="9 5"/>
   {marks}
-  <g font-family="DejaVu Sans" font-weight="bold" font-size="14">
-    <text x="140" y="24" text-anchor="middle" fill="none" stroke="#1a1a1a" stroke-width="4" stroke-linejoin="round">OBLAST ZÁCHRANY – 4 STAVBY</text>
-    <text x="140" y="24" text-anchor="middle" fill="#ffffff">OBLAST ZÁCHRANY – 4 STAVBY</text>
-  </g>'''
+  {caption}'''
     return K.svg_render(K.svg_doc(OW, OH, body), OW, OH)
 
 
-def main(out):
-    makers = [("lod", ship), ("majak", lighthouse), ("radar", radar), ("jerab", pontoon)]
-    for s, (name, fn) in enumerate(makers):
-        for f in range(4):
-            K.save(os.path.join(out, f"{4 * s + f:02d}_{name}{f + 1}.png"), K.keyed(fn(f)))
+def main(out, lang="cs"):
+    K.set_language(lang)
+    if lang == "cs":  # the pictures without words
+        makers = [("lod", ship), ("majak", lighthouse), ("radar", radar), ("jerab", pontoon)]
+        for s, (name, fn) in enumerate(makers):
+            for f in range(4):
+                K.save(os.path.join(out, f"{4 * s + f:02d}_{name}{f + 1}.png"), K.keyed(fn(f)))
     K.save(os.path.join(out, "16_mapa.png"), K.keyed(overlay()))
     briefing.make(8, out, os.path.join(out, "17_start8.png"))
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    main(*sys.argv[1:3])

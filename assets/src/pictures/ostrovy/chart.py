@@ -13,11 +13,24 @@ import builtin as kit
 
 OX, OY = 350, 280
 
-# The chart's words, in one place so that a translation swaps this table only.
+# The chart's words, one entry per language.
 CHART_WORDS = {
-    "north": "S",  # sever
-    "title": "MAPA OBLASTI",
-    "scale": "1 dílek = 100 jednotek",
+    "cs": {
+        "north": "S",  # sever
+        "title": "MAPA OBLASTI",
+        "scale": "1 dílek = 100 jednotek",
+    },
+    "en": {
+        "north": "N",
+        "title": "AREA MAP",
+        "scale": "1 division = 100 units",
+    },
+}
+# The studio logo's and the title picture's words (the studio's name and the
+# word SOFTWARE are the logo itself).
+INTRO_WORDS = {
+    "cs": {"studio": "herní studio", "title": "ZÁCHRANNÝ VRTULNÍK", "subtitle": "BOUŘE NAD OSTROVY"},
+    "en": {"studio": "game studio", "title": "RESCUE HELICOPTER", "subtitle": "STORM OVER THE ISLANDS"},
 }
 
 # What lies over the chart on screen (x, y, w, h): the two counter panels, the
@@ -56,7 +69,7 @@ def rose():
         p.append(f'<path d="M{cx} {cy} L{left[0]:.1f} {left[1]:.1f} L{tip[0]:.1f} {tip[1]:.1f} Z" fill="#f3e6bd"/>'
                  f'<path d="M{cx} {cy} L{right[0]:.1f} {right[1]:.1f} L{tip[0]:.1f} {tip[1]:.1f} Z" fill="#b89c5a"/>')
     p.append(f'<text x="{cx}" y="{cy - r - 5}" text-anchor="middle" style="{kit.FONT_SERIF};font-size:14px" '
-             f'fill="#f3e6bd">{kit.esc(CHART_WORDS["north"])}</text>')
+             f'fill="#f3e6bd">{kit.esc(kit.words(CHART_WORDS)["north"])}</text>')
     return "".join(p)
 
 
@@ -84,18 +97,26 @@ def readable(w, h):
     p.append(rose())
     x, y, cw, ch = CARTOUCHE
     p.append(f'<rect x="{x}" y="{y}" width="{cw}" height="{ch}" rx="4" fill="#1d4d6a" opacity="0.75" '
-             'stroke="#f3e6bd" stroke-width="1.2"/>'
-             f'<text x="{x + cw / 2}" y="{y + 20}" text-anchor="middle" style="{kit.FONT_SERIF};font-size:14px" '
-             f'fill="#f3e6bd">{kit.esc(CHART_WORDS["title"])}</text>'
-             f'<text x="{x + cw / 2}" y="{y + 36}" text-anchor="middle" style="font-family:\'DejaVu Sans\';'
-             f'font-size:9px" fill="#d8eef6">{kit.esc(CHART_WORDS["scale"])}</text>')
+             'stroke="#f3e6bd" stroke-width="1.2"/>' + cartouche_words())
     return "".join(p)
+
+
+def cartouche_words():
+    x, y, cw, ch = CARTOUCHE
+    words = kit.words(CHART_WORDS)
+    return (f'<text x="{x + cw / 2}" y="{y + 20}" text-anchor="middle" style="{kit.FONT_SERIF};font-size:14px" '
+            f'fill="#f3e6bd">{kit.esc(words["title"])}</text>'
+            f'<text x="{x + cw / 2}" y="{y + 36}" text-anchor="middle" style="font-family:\'DejaVu Sans\';'
+            f'font-size:9px" fill="#d8eef6">{kit.esc(words["scale"])}</text>')
 
 
 def mapa(w, h):
     words = readable(w, h)
     clear = [(x - CLEAR, y - CLEAR, rw + 2 * CLEAR, rh + 2 * CLEAR) for x, y, rw, rh in COVERED]
     kit.expect_clear("ostrovy/mapa", kit.render(kit.svg(w, h, words), w, h), clear)
+    x, y, cw, ch = CARTOUCHE
+    kit.expect_clear("ostrovy/mapa cartouche", kit.render(kit.svg(w, h, cartouche_words()), w, h),
+                     kit.around((x + 3, y + 3, cw - 6, ch - 6), w, h))
     defs = ('<filter id="paper" x="0" y="0" width="100%" height="100%">'
             '<feTurbulence type="fractalNoise" baseFrequency="0.02" numOctaves="4" seed="11"/>'
             '<feColorMatrix type="matrix" values="0 0 0 0 0.1  0 0 0 0 0.25  0 0 0 0 0.35  0 0 0 0.9 -0.3"/>'
@@ -122,8 +143,14 @@ def mapa(w, h):
     return kit.render(kit.svg(w, h, "".join(p), defs), w, h)
 
 
+STUDIO_ROOM = (500, 74, 254, 25)  # under the red line, inside the picture
+TITLE_ROOM = (8, 0, 784, 175)  # above the helicopter's rotor
+
+
 def soft(w, h):
     """The studio logo, on black (the intro fades it in over black)."""
+    studio = (f'<text x="502" y="92" style="font-family:\'DejaVu Sans\';font-size:14px;letter-spacing:4px" '
+              f'fill="#9a9a9a">{kit.esc(kit.words(INTRO_WORDS)["studio"])}</text>')
     defs = ('<linearGradient id="metal" x1="0" y1="0" x2="0" y2="1"><stop offset="0" stop-color="#fff4d0"/>'
             '<stop offset="0.45" stop-color="#f2b23a"/><stop offset="0.55" stop-color="#c46a12"/>'
             '<stop offset="1" stop-color="#ffd27a"/></linearGradient>'
@@ -142,8 +169,9 @@ def soft(w, h):
          f'<text x="500" y="58" style="font-family:\'DejaVu Sans\';font-size:30px;letter-spacing:9px" '
          'fill="#d8d8d8">SOFTWARE</text>',
          '<rect x="502" y="70" width="250" height="3" fill="#c42a1f"/>',
-         f'<text x="502" y="92" style="font-family:\'DejaVu Sans\';font-size:14px;letter-spacing:4px" '
-         'fill="#9a9a9a">herní studio</text>']
+         studio]
+    kit.expect_clear("ostrovy/soft", kit.render(kit.svg(w, h, studio), w, h),
+                     kit.around(STUDIO_ROOM, w, h))
     return kit.render(kit.svg(w, h, "".join(p), defs), w, h)
 
 
@@ -217,13 +245,16 @@ def intro(w, h):
         x, y = rng.uniform(0, w), rng.uniform(0, h)
         p.append(f'<line x1="{x:.0f}" y1="{y:.0f}" x2="{x - 6:.0f}" y2="{y + 18:.0f}" stroke="#c8d6e6" '
                  f'stroke-width="1" opacity="{rng.uniform(0.15, 0.4):.2f}"/>')
-    title = "ZÁCHRANNÝ VRTULNÍK"
-    p.append(f'<text x="403" y="104" text-anchor="middle" style="{kit.FONT_SERIF};font-size:46px;letter-spacing:1px" '
-             f'fill="#000" opacity="0.7">{title}</text>'
-             f'<text x="400" y="100" text-anchor="middle" style="{kit.FONT_SERIF};font-size:46px;letter-spacing:1px" '
-             f'fill="url(#title)" stroke="#3a1405" stroke-width="2">{title}</text>'
-             f'<text x="400" y="138" text-anchor="middle" style="font-family:\'DejaVu Sans\';font-size:20px;'
-             f'letter-spacing:6px" fill="#dfe8f0">BOUŘE NAD OSTROVY</text>')
+    words = kit.words(INTRO_WORDS)
+    title = kit.esc(words["title"])
+    titles = (f'<text x="403" y="104" text-anchor="middle" style="{kit.FONT_SERIF};font-size:46px;letter-spacing:1px" '
+              f'fill="#000" opacity="0.7">{title}</text>'
+              f'<text x="400" y="100" text-anchor="middle" style="{kit.FONT_SERIF};font-size:46px;letter-spacing:1px" '
+              f'fill="url(#title)" stroke="#3a1405" stroke-width="2">{title}</text>'
+              f'<text x="400" y="138" text-anchor="middle" style="font-family:\'DejaVu Sans\';font-size:20px;'
+              f'letter-spacing:6px" fill="#dfe8f0">{kit.esc(words["subtitle"])}</text>')
+    kit.expect_clear("ostrovy/intro", kit.render(kit.svg(w, h, titles, defs), w, h), kit.around(TITLE_ROOM, w, h))
+    p.append(titles)
     return kit.render(kit.svg(w, h, "".join(p), defs), w, h)
 
 

@@ -13,6 +13,9 @@ import numpy as np
 import builtin as kit
 
 MARGIN = 20
+# The base building's sign, one entry per language.
+BASE_WORDS = {"cs": {"station": "ZÁCHRANNÁ STANICE"}, "en": {"station": "RESCUE STATION"}}
+STATION_ROOM = (26, 262, 237, 30)  # on the roof, between the red cross and the units below
 
 
 def land_mask(w, h, seed, reach=(1.5, 18.5)):
@@ -178,6 +181,9 @@ def zakladna2(w, h):
     under the canopy (10, 165), and the stretcher's way out along row 180."""
     img = ground(w, h, 416, kind="paved")
     x0, y0, x1, y1 = 18, 18, 271, 366
+    sign = (f'<text x="150" y="290" text-anchor="middle" style="{kit.FONT_BOLD};font-size:15px" fill="#3b3934">'
+            f'{kit.esc(kit.words(BASE_WORDS)["station"])}</text>')
+    kit.expect_clear("ostrovy/zakladna2", kit.render(kit.svg(w, h, sign), w, h), kit.around(STATION_ROOM, w, h))
     b = [f'<rect x="{x0}" y="{y0}" width="{x1 - x0}" height="{y1 - y0}" fill="#5b574f"/>',
          f'<rect x="{x0 + 4}" y="{y0 + 4}" width="{x1 - x0 - 8}" height="{y1 - y0 - 8}" fill="url(#roof)" '
          'stroke="#e2ddd0" stroke-width="1.5"/>',
@@ -203,8 +209,7 @@ def zakladna2(w, h):
          # doorstep and walkway to the pad, along row 180
          '<rect x="0" y="168" width="22" height="26" fill="#c9c2b0"/>',
          '<rect x="6" y="165" width="14" height="32" fill="#3a2f28"/>',
-         f'<text x="150" y="290" text-anchor="middle" style="{kit.FONT_BOLD};font-size:15px" fill="#3b3934">'
-         'ZÁCHRANNÁ STANICE</text>']
+         sign]
     over = kit.render(roof_svg(w, h, x0, y0, x1, y1, "".join(b)), w, h)
     out = kit.over(over, img)
     out[..., 3] = img[..., 3]

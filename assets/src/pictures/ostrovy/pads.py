@@ -18,6 +18,10 @@ def lamp(x, y, state):
                 f'<circle cx="{x - 0.8}" cy="{y + 0.8}" r="1.1" fill="{hi}"/>')
 
 
+# The word on the fuel pad, one entry per language (PHM: pohonné hmoty, fuels).
+PAD_WORDS = {"cs": {"fuel": "PHM"}, "en": {"fuel": "FUEL"}}
+FUEL_WORD_ROOM = (10, 42, 77, 42)  # on the landing band, inside its stripes and lamps
+
 DEFS = ('<linearGradient id="slab" x1="0" y1="1" x2="1" y2="0"><stop offset="0" stop-color="#5d6168"/>'
         '<stop offset="1" stop-color="#43474d"/></linearGradient>')
 
@@ -52,8 +56,11 @@ def fuel_pad(state):
         for i in range(12):  # hazard stripes along both long edges
             x = 3 + i * 8
             p.append(f'<path d="M{x} 36 h4 l-3 4 h-4 Z M{x} 86 h4 l-3 4 h-4 Z" fill="#f2c12e"/>')
-        p += [f'<text x="48.5" y="72" text-anchor="middle" style="{kit.FONT_BOLD};font-size:22px" '
-              'fill="#f2c12e" stroke="#1a1a1a" stroke-width="0.6">PHM</text>',
+        word = (f'<text x="48.5" y="72" text-anchor="middle" style="{kit.FONT_BOLD};font-size:22px" '
+                f'fill="#f2c12e" stroke="#1a1a1a" stroke-width="0.6">{kit.esc(kit.words(PAD_WORDS)["fuel"])}</text>')
+        kit.expect_clear("ostrovy/fuel pad", kit.render(kit.svg(w, h, word), w, h),
+                         kit.around(FUEL_WORD_ROOM, w, h))
+        p += [word,
               # pump with its hose above the pad
               '<rect x="36" y="8" width="24" height="18" rx="2" fill="#d12a1f" stroke="#1a1a1a" stroke-width="1"/>',
               '<rect x="40" y="11" width="16" height="6" fill="#f4f4f0"/>',

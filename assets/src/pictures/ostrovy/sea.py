@@ -50,6 +50,11 @@ def vlny(k):
     return make
 
 
+# The clock's word, one entry per language.
+CLOCK_WORDS = {"cs": {"time": "ČAS"}, "en": {"time": "TIME"}}
+CLOCK_WORD_ROOM = (30, 52, 34, 13)  # below the hub, inside the ring of marks
+
+
 def hodiny(w, h):
     """Mission clock: the hand turns once over the whole time allowed, so the dial shows
     how much is left, turning red towards the end. Its centre is at (47, 47)."""
@@ -77,8 +82,10 @@ def hodiny(w, h):
         p.append(f'<line x1="{cx + r0 * math.sin(a):.2f}" y1="{cy - r0 * math.cos(a):.2f}" '
                  f'x2="{cx + 30.5 * math.sin(a):.2f}" y2="{cy - 30.5 * math.cos(a):.2f}" stroke="#1a1a1a" '
                  f'stroke-width="{1.6 if i % 2 == 0 else 0.9}"/>')
-    p.append(f'<text x="{cx}" y="{cy + 16}" text-anchor="middle" style="{kit.FONT_BOLD};font-size:9px" '
-             'fill="#3b3934">ČAS</text>')
+    word = (f'<text x="{cx}" y="{cy + 16}" text-anchor="middle" style="{kit.FONT_BOLD};font-size:9px" '
+            f'fill="#3b3934">{kit.esc(kit.words(CLOCK_WORDS)["time"])}</text>')
+    kit.expect_clear("ostrovy/hodiny", kit.render(kit.svg(w, h, word), w, h), kit.around(CLOCK_WORD_ROOM, w, h))
+    p.append(word)
     p.append(f'<circle cx="{cx}" cy="{cy}" r="4" fill="#2a2a2a"/>')
     return kit.render(kit.svg(w, h, "".join(p), defs), w, h)
 

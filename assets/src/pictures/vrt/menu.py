@@ -8,15 +8,20 @@ import numpy as np
 import builtin as kit
 
 W, H = 800, 600
-# (caption, left, top, width, height): where the game draws each highlighted picture
-BUTTONS = [("Nová hra", 291, 70, 255, 71), ("Uložená hra", 295, 196, 247, 71),
-           ("Návrat", 295, 318, 249, 75), ("Konec", 291, 465, 243, 71)]
+# (left, top, width, height): where the game draws each highlighted picture
+BUTTONS = [(291, 70, 255, 71), (295, 196, 247, 71), (295, 318, 249, 75), (291, 465, 243, 71)]
+# The title and the buttons' captions in button order, one entry per language.
+MENU_WORDS = {
+    "cs": {"title": "ZÁCHRANNÝ VRTULNÍK", "buttons": ("Nová hra", "Uložená hra", "Návrat", "Konec")},
+    "en": {"title": "RESCUE HELICOPTER", "buttons": ("New game", "Continue", "Resume", "Quit")},
+}
+TITLE_ROOM = (10, 0, W - 20, 78)  # the band above the first button
 
 HELI_SIDE = ("M20 45 Q24 29 52 26 L112 26 Q126 26 131 35 L186 39 L190 27 L198 27 L197 50 L131 51 "
              "Q121 62 96 62 L52 62 Q26 60 20 45 Z")
 
 
-def scene(lit):
+def scene(lit, title, captions):
     defs = """
       <linearGradient id="sky" x1="0" y1="0" x2="0" y2="1">
         <stop offset="0" stop-color="#0b1630"/><stop offset="0.55" stop-color="#27355e"/>
@@ -71,14 +76,29 @@ def scene(lit):
              '<rect x="55" y="60" width="3" height="11"/><rect x="110" y="60" width="3" height="11"/></g>')
     p.append('<circle cx="672" cy="204" r="3" fill="#fff6c8"/>')
     # title in the band above the first button
-    title = "ZÁCHRANNÝ VRTULNÍK"
-    p.append(f'<text x="402" y="56" text-anchor="middle" style="{kit.FONT_SERIF};font-size:40px;letter-spacing:2px" '
-             f'fill="#000000" opacity="0.6">{title}</text>'
-             f'<text x="400" y="53" text-anchor="middle" style="{kit.FONT_SERIF};font-size:40px;letter-spacing:2px" '
-             f'fill="#ffd98a" stroke="#6a2a10" stroke-width="1.2">{title}</text>')
-    for caption, x, y, w, h in BUTTONS:
+    title_svg = (f'<text x="402" y="56" text-anchor="middle" style="{kit.FONT_SERIF};font-size:40px;'
+                 f'letter-spacing:2px" fill="#000000" opacity="0.6">{kit.esc(title)}</text>'
+                 f'<text x="400" y="53" text-anchor="middle" style="{kit.FONT_SERIF};font-size:40px;'
+                 f'letter-spacing:2px" fill="#ffd98a" stroke="#6a2a10" stroke-width="1.2">{kit.esc(title)}</text>')
+    kit.expect_clear("vrt/pozadi_menu title", kit.render(kit.svg(W, H, title_svg), W, H),
+                     kit.around(TITLE_ROOM, W, H))
+    p.append(title_svg)
+    for caption, (x, y, w, h) in zip(captions, BUTTONS):
+        face = (x + 16, y + 13, w - 32, h - 26)  # inside the button's rim
+        kit.expect_clear(f"vrt/menu button {caption}",
+                         kit.render(kit.svg(W, H, caption_svg(caption, x + 10, y + 10, w - 20, h - 20, "#ffffff")),
+                                    W, H),
+                         kit.around(face, W, H))
         p.append(button(caption, x, y, w, h, lit))
     return kit.render(kit.svg(W, H, "".join(p), defs), W, H)
+
+
+def caption_svg(caption, bx, by, bw, bh, colour):
+    """A button's caption with its shadow, on the button face (bx, by, bw, bh)."""
+    return (f'<text x="{bx + bw / 2 + 1.5}" y="{by + bh / 2 + 10.5}" text-anchor="middle" '
+            f'style="{kit.FONT_BOLD};font-size:28px" fill="#000000" opacity="0.5">{kit.esc(caption)}</text>'
+            f'<text x="{bx + bw / 2}" y="{by + bh / 2 + 9}" text-anchor="middle" '
+            f'style="{kit.FONT_BOLD};font-size:28px" fill="{colour}">{kit.esc(caption)}</text>')
 
 
 def button(caption, x, y, w, h, lit):
@@ -95,26 +115,28 @@ def button(caption, x, y, w, h, lit):
           f'<rect x="{bx + 3}" y="{by + 3}" width="{bw - 6}" height="{bh - 6}" rx="9" fill="none" stroke="{rim}" '
           'stroke-width="1.5" opacity="0.9"/>'
           f'<rect x="{bx + 6}" y="{by + 5}" width="{bw - 12}" height="{bh / 2 - 6}" rx="7" fill="#ffffff" opacity="0.12"/>'
-          f'<text x="{bx + bw / 2 + 1.5}" y="{by + bh / 2 + 10.5}" text-anchor="middle" '
-          f'style="{kit.FONT_BOLD};font-size:28px" fill="#000000" opacity="0.5">{kit.esc(caption)}</text>'
-          f'<text x="{bx + bw / 2}" y="{by + bh / 2 + 9}" text-anchor="middle" '
-          f'style="{kit.FONT_BOLD};font-size:28px" fill="{text}">{kit.esc(caption)}</text>')
+          + caption_svg(caption, bx, by, bw, bh, text))
     return s
 
 
-@functools.lru_cache(maxsize=2)
-def _scene(lit):
-    return scene(lit)
+@functools.lru_cache(maxsize=4)
+def _scene(lit, title, captions):
+    return scene(lit, title, captions)
+
+
+def _words():
+    words = kit.words(MENU_WORDS)
+    return words["title"], words["buttons"]
 
 
 def background(w, h):
-    return _scene(False)
+    return _scene(False, *_words())
 
 
 def highlighted(k):
     def make(w, h):
-        _, x, y, bw, bh = BUTTONS[k]
-        return _scene(True)[y:y + bh, x:x + bw].copy()
+        x, y, bw, bh = BUTTONS[k]
+        return _scene(True, *_words())[y:y + bh, x:x + bw].copy()
     return make
 
 

@@ -19,28 +19,57 @@ def banner(w, h, text, size, fill_top, fill_bottom, y):
     return kit.render(kit.svg(w, h, body, defs), w, h)
 
 
+# The messages' words, one entry per language.
+BANNER_WORDS = {
+    "cs": {"sorry": "Vrtulník je ztracen!", "game_over": "Konec hry"},
+    "en": {"sorry": "Helicopter lost!", "game_over": "Game over"},
+}
+BANNER_MARGIN = 3  # what a message keeps off its picture's edges
+
+
+def message(w, h, key, size, fill_top, fill_bottom, y):
+    text = kit.words(BANNER_WORDS)[key]
+    picture = banner(w, h, text, size, fill_top, fill_bottom, y)
+    m = BANNER_MARGIN
+    kit.expect_clear(f"vrt/{key}", picture, kit.around((m, 0, w - 2 * m, h), w, h))
+    return picture
+
+
 def sorry(w, h):
-    return banner(w, h, "Vrtulník je ztracen!", 37, "#ff6a3d", "#b8140c", 45)
+    return message(w, h, "sorry", 37, "#ff6a3d", "#b8140c", 45)
 
 
 def konec_hry(w, h):
-    return banner(w, h, "Konec hry", 42, "#ffe066", "#e0701a", 42)
+    return message(w, h, "game_over", 42, "#ffe066", "#e0701a", 42)
 
 
-# The words of the controls picture, in one place so that a translation swaps
-# this table only. Key labels that are not words (arrows, PgUp, Esc, F1) stay as
-# they are.
+# The words of the controls picture, one entry per language. Key labels that are
+# not words (arrows, PgUp, Esc, F1) stay as they are.
 CONTROLS_WORDS = {
-    "title": "Ovládání",
-    "space_key": "mezerník",
-    "altitude": "výška",
-    "turning": "otáčení",
-    "speed": "rychlost",
-    "rotor": "otáčky rotoru",
-    "chair": "záchranná židle",
-    "map": "mapa",
-    "help": "nápověda",
-    "menu": "menu",
+    "cs": {
+        "title": "Ovládání",
+        "space_key": "mezerník",
+        "altitude": "výška",
+        "turning": "otáčení",
+        "speed": "rychlost",
+        "rotor": "otáčky rotoru",
+        "chair": "záchranná židle",
+        "map": "mapa",
+        "help": "nápověda",
+        "menu": "menu",
+    },
+    "en": {
+        "title": "Controls",
+        "space_key": "Space",
+        "altitude": "altitude",
+        "turning": "turning",
+        "speed": "speed",
+        "rotor": "rotor speed",
+        "chair": "rescue chair",
+        "map": "map",
+        "help": "help",
+        "menu": "menu",
+    },
 }
 
 # The game draws the picture at (135, -5) and the counter panel of the rescued at
@@ -86,16 +115,17 @@ def keycap(x, y, label):
 
 def entry(x, y, keys, word):
     """One control: its keys as keycaps, then "= word"; returns the SVG and the x after it."""
+    words = kit.words(CONTROLS_WORDS)
     parts = []
     for k, label in enumerate(keys):
         if k:
             parts.append(f'<text x="{x + 1.5}" y="{y + 10}" style="font-family:\'DejaVu Sans\';'
                          f'font-size:10px" fill="#9fb2c6">/</text>')
             x += 8
-        s, wide = keycap(x, y, CONTROLS_WORDS.get(label, label))
+        s, wide = keycap(x, y, words.get(label, label))
         parts.append(s)
         x += wide + 3
-    text = f"= {CONTROLS_WORDS[word]}"
+    text = f"= {words[word]}"
     parts.append(f'<text x="{x + 3:.1f}" y="{y + 10}" style="font-family:\'DejaVu Sans\';font-size:11px" '
                  f'fill="#f2f5f8">{kit.esc(text)}</text>')
     return "".join(parts), x + 3 + 6.5 * len(text)
@@ -109,7 +139,7 @@ def controls(w):
             y = ROW_TOP + r * ROW_PITCH
             if line == "title":
                 parts.append(f'<text x="{left}" y="{y + 11}" style="{kit.FONT_BOLD};font-size:13px" '
-                             f'fill="#e8c64a">{kit.esc(CONTROLS_WORDS["title"])}</text>'
+                             f'fill="#e8c64a">{kit.esc(kit.words(CONTROLS_WORDS)["title"])}</text>'
                              f'<line x1="{left}" y1="{y + 13.5}" x2="{right}" y2="{y + 13.5}" '
                              'stroke="#e8c64a" stroke-width="0.8" opacity="0.6"/>')
                 continue

@@ -14,10 +14,27 @@ import builtin as kit
 HEAD_BG = (20, 31, 42)
 HEAD_BG_HEX = "#%02x%02x%02x" % HEAD_BG
 SW, SH = 798, 73  # the stretched size
-GAUGES = [("rotor", 12, 10), ("rychlost", 24, 10), ("výška", 36, 10), ("palivo", 50, 12)]
+GAUGES = [("rotor", 12, 10), ("speed", 24, 10), ("altitude", 36, 10), ("fuel", 50, 12)]
+# The panel's words, one entry per language: the gauges' captions, the caption of
+# the window for the people aboard, the name plate and the level number's caption.
+PANEL_WORDS = {
+    "cs": {"rotor": "rotor", "speed": "rychlost", "altitude": "výška", "fuel": "palivo",
+           "aboard": "na palubě", "service": "ZÁCHRANNÁ SLUŽBA", "level": "úroveň"},
+    "en": {"rotor": "rotor", "speed": "speed", "altitude": "altitude", "fuel": "fuel",
+           "aboard": "on board", "service": "RESCUE SERVICE", "level": "level"},
+}
+# Where each word may go, in the stretched space: gauge captions between the red
+# stripe and the gauges, the people's caption above their window between the
+# screws, the name plate's words right of its cross, the level's caption left of
+# the level box and above the warning stripes.
+CAPTION_ROOM = (20, 0, 59, SH)
+ABOARD_ROOM = (254, 10, 114, 22)
+SERVICE_ROOM = (436, 20, 262, 32)
+LEVEL_ROOM = (690, 34, 72, 17)
 
 
 def image2(w, h):
+    words = kit.words(PANEL_WORDS)
     defs = ('<linearGradient id="plate" x1="0" y1="0" x2="0" y2="1"><stop offset="0" stop-color="#4a525b"/>'
             '<stop offset="0.1" stop-color="#3a4149"/><stop offset="1" stop-color="#23282e"/></linearGradient>'
             '<filter id="brush" x="0" y="0" width="100%" height="100%">'
@@ -30,35 +47,44 @@ def image2(w, h):
     for x, y in ((7, 7), (7, SH - 7), (SW - 7, 7), (SW - 7, SH - 7), (250, 7), (250, SH - 7), (372, 7), (372, SH - 7)):
         p.append(f'<circle cx="{x}" cy="{y}" r="2.4" fill="#20252a" stroke="#7d8893" stroke-width="0.8"/>')
     # gauge slots with their captions
-    for name, y, hh in GAUGES:
+    captions = []
+    for key, y, hh in GAUGES:
         p.append(f'<rect x="81" y="{y - 2}" width="155" height="{hh + 4}" rx="2" fill="#101316" stroke="#5c6670" '
                  'stroke-width="1"/>')
         for q in range(1, 4):
             x = 83 + q * 37.5
             p.append(f'<line x1="{x}" y1="{y - 1}" x2="{x}" y2="{y + hh + 1}" stroke="#2a3138" stroke-width="1"/>')
-        p.append(f'<text x="76" y="{y + hh - 1.5}" text-anchor="end" style="{kit.FONT_BOLD};font-size:9.5px" '
-                 f'fill="#e6d9a8">{kit.esc(name)}</text>')
+        captions.append(f'<text x="76" y="{y + hh - 1.5}" text-anchor="end" style="{kit.FONT_BOLD};'
+                        f'font-size:9.5px" fill="#e6d9a8">{kit.esc(words[key])}</text>')
+        p.append(captions[-1])
     p.append('<rect x="14" y="9" width="4" height="55" fill="#c42a1f"/>')
     # window for the people aboard
+    aboard = (f'<text x="312" y="27" text-anchor="middle" style="{kit.FONT_BOLD};font-size:9.5px" fill="#e6d9a8">'
+              f'{kit.esc(words["aboard"])}</text>')
     p.append('<rect x="264" y="33" width="97" height="32" rx="3" fill="#0c1014" stroke="#7d8893" stroke-width="1"/>'
-             f'<rect x="267" y="36" width="91" height="26" fill="{HEAD_BG_HEX}"/>'
-             f'<text x="312" y="27" text-anchor="middle" style="{kit.FONT_BOLD};font-size:9.5px" fill="#e6d9a8">'
-             'na palubě</text>')
+             f'<rect x="267" y="36" width="91" height="26" fill="{HEAD_BG_HEX}"/>' + aboard)
     # name plate in the middle
+    service = (f'<text x="562" y="42" text-anchor="middle" style="{kit.FONT_BOLD};font-size:15px;letter-spacing:2px" '
+               f'fill="#0f1215" opacity="0.8">{kit.esc(words["service"])}</text>'
+               f'<text x="561" y="41" text-anchor="middle" style="{kit.FONT_BOLD};font-size:15px;letter-spacing:2px" '
+               f'fill="#c9d2da">{kit.esc(words["service"])}</text>')
     p.append('<rect x="400" y="16" width="300" height="40" rx="5" fill="#2b3037" stroke="#0d1013" stroke-width="1.5"/>'
              '<rect x="402" y="18" width="296" height="36" rx="4" fill="none" stroke="#5c6670" stroke-width="1"/>'
              '<rect x="414" y="26" width="20" height="20" rx="2" fill="#f4f4f0"/>'
              '<rect x="421" y="28" width="6" height="16" fill="#c42a1f"/><rect x="416" y="33" width="16" height="6" fill="#c42a1f"/>'
-             f'<text x="562" y="42" text-anchor="middle" style="{kit.FONT_BOLD};font-size:15px;letter-spacing:2px" '
-             'fill="#0f1215" opacity="0.8">ZÁCHRANNÁ SLUŽBA</text>'
-             f'<text x="561" y="41" text-anchor="middle" style="{kit.FONT_BOLD};font-size:15px;letter-spacing:2px" '
-             'fill="#c9d2da">ZÁCHRANNÁ SLUŽBA</text>')
+             + service)
     for i in range(9):  # warning stripes beside the level box
         x = 708 + i * 5
         p.append(f'<path d="M{x} 60 l5 -8 h3 l-5 8 Z" fill="#e8b323"/>')
     # level number box
+    level = (f'<text x="760" y="47" text-anchor="end" style="{kit.FONT_BOLD};font-size:10px" fill="#e6d9a8">'
+             f'{kit.esc(words["level"])}</text>')
     p.append('<rect x="764" y="29" width="24" height="27" rx="3" fill="#0c1014" stroke="#7d8893" stroke-width="1"/>'
-             f'<text x="760" y="47" text-anchor="end" style="{kit.FONT_BOLD};font-size:10px" fill="#e6d9a8">úroveň</text>')
+             + level)
+    for what, text, room in (("captions", "".join(captions), CAPTION_ROOM), ("aboard", aboard, ABOARD_ROOM),
+                             ("name plate", service, SERVICE_ROOM), ("level", level, LEVEL_ROOM)):
+        kit.expect_clear(f"window/Image2 {what}", kit.render(kit.svg(SW, SH, text), SW, SH),
+                         kit.around(room, SW, SH))
     big = kit.render(kit.svg(SW, SH, "".join(p), defs), SW, SH)
     small = Image.fromarray(big, "RGBA").resize((w, h), Image.LANCZOS)
     return np.array(small)
