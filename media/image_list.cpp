@@ -133,6 +133,16 @@ void PictureCollectionItem::Drop() {
   initialized_ = false;
 }
 
+void PictureCollectionItem::ReadyFor(Surface& dest) const {
+  if (!prepared_ || !Transparent || !dest.Valid()) return;
+  SDL_Surface* src = prepared_->BlitSource(true);
+  if (!src) return;
+  const Pixel kept = dest.At(0, 0);
+  SDL_Rect from{0, 0, 1, 1}, to{0, 0, 1, 1};
+  SDL_BlitSurface(src, &from, dest.sdl(), &to);
+  dest.Set(0, 0, kept);
+}
+
 const Surface* PictureCollectionItem::Prepared() const {
   return prepared_ ? &prepared_->surface : nullptr;
 }
@@ -565,17 +575,25 @@ void ImageList::LoadItemsFromMemory(std::span<const std::uint8_t> data, const st
   items_.clear();
   items_ = ReadImageListFile(data, what);
   if (initialized_)
-    for (auto& item : items_) item.Prepare();
+    for (auto& item : items_) {
+      item.Prepare();
+      if (back_) item.ReadyFor(*back_);
+    }
 }
 
-void ImageList::Initialize() {
+void ImageList::Initialize(Surface* back) {
   initialized_ = true;
-  for (auto& item : items_) item.Prepare();
+  back_ = back;
+  for (auto& item : items_) {
+    item.Prepare();
+    if (back_) item.ReadyFor(*back_);
+  }
 }
 
 void ImageList::Finalize() {
   for (auto& item : items_) item.Drop();
   initialized_ = false;
+  back_ = nullptr;
 }
 
 const PictureCollectionItem* ImageList::Drawable(int index) const {

@@ -36,6 +36,10 @@ class PictureCollectionItem {  // one image
   // made" when the surface cannot be created.
   void Prepare();
   void Drop();  // drops the prepared surfaces; the image is no longer initialised
+  // Readies a transparent picture's keyed copies onto `dest` (the platform encodes
+  // the picture's runs for a destination at its first copy there), leaving `dest`
+  // as it was.
+  void ReadyFor(Surface& dest) const;
   bool Initialized() const { return initialized_; }
   // The prepared picture (always directly readable), or null when the image is not
   // prepared or has no picture.
@@ -72,8 +76,9 @@ class ImageList {
   void LoadItemsFromFile(const std::string& path);
   void LoadItemsFromMemory(std::span<const std::uint8_t> data, const std::string& what);
 
-  // Marks the list initialised and prepares every image; Finalize drops them all.
-  void Initialize();
+  // Marks the list initialised and prepares every image, ready to be drawn on
+  // `back` when given (so is every image loaded later); Finalize drops them all.
+  void Initialize(Surface* back = nullptr);
   void Finalize();
   bool Initialized() const { return initialized_; }
 
@@ -89,6 +94,7 @@ class ImageList {
   const PictureCollectionItem* Drawable(int index) const;
   std::vector<PictureCollectionItem> items_;
   bool initialized_ = false;
+  Surface* back_ = nullptr;
 };
 
 }  // namespace media

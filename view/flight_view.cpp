@@ -24,6 +24,14 @@ constexpr char kChairWarning[] = "Záchranná židle VYSUNUTÁ !! ";
 
 }  // namespace
 
+void PrepareChairWarning(media::Canvas& c) {
+  c.Font.Size = 15;
+  for (media::TColor colour : {media::clBlack, media::clRed}) {
+    c.Font.Color = colour;
+    c.PrepareText(kChairWarning);
+  }
+}
+
 void DrawSea(const Painter& p, const Scene& s) {
   p.ostrovy.DrawImage(p.Back(), pic::ostrovy::kPozadi, s.background_x, s.background_y);
 }

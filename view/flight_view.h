@@ -17,6 +17,8 @@ void DrawRotorWash(const Painter& p, const Scene& s);
 void DrawHelicopterShadow(const Painter& p, const Scene& s);
 // The chair when it hangs out, its cable, and the warning while it is out.
 void DrawChair(const Painter& p, const Scene& s);
+// Readies the chair's warning in its font and colours.
+void PrepareChairWarning(media::Canvas& c);
 // The body and the rotor.
 void DrawHelicopterBody(const Painter& p, const Scene& s);
 

@@ -9,5 +9,8 @@ namespace heli {
 
 void DrawFlightView(const Painter& p, const Scene& s);
 void DrawPlayFrame(const Painter& p, const GameState& g);
+// Readies every text the frames write in its font and colour, so that no frame
+// opens a font or renders a fixed text for the first time.
+void PrepareFrames();
 
 }  // namespace heli
