@@ -8,6 +8,7 @@
 #include <string_view>
 #include <tuple>
 
+#include "media/blended_line.h"
 #include "media/fonts.h"
 
 namespace media {
@@ -40,7 +41,6 @@ LineView View(const LineKey& k) {
 class TextCache {
  public:
   ~TextCache() {
-    for (auto& [key, surface] : lines_) SDL_FreeSurface(surface.surface);
     for (auto& [key, font] : fonts_)
       if (font) TTF_CloseFont(font);
     if (ttf_) TTF_Quit();
@@ -61,12 +61,12 @@ class TextCache {
     return it->second;
   }
 
-  SDL_Surface* Line(std::string_view text, const FontSpec& face, TColor color) {
+  const BlendedLine* Line(std::string_view text, const FontSpec& face, TColor color) {
     auto it = lines_.find(LineView{text, face, color});
     if (it != lines_.end()) {
       if (it->second.position != order_.begin())
         order_.splice(order_.begin(), order_, it->second.position);
-      return it->second.surface;
+      return &it->second.line;
     }
     TTF_Font* font = Font(face);
     if (!font || text.empty()) return nullptr;
@@ -75,16 +75,15 @@ class TextCache {
                 static_cast<Uint8>((color >> 16) & 0xFF), 255};
     SDL_Surface* s = TTF_RenderUTF8_Blended(font, zero_ended.c_str(), c);
     if (!s) return nullptr;
-    SDL_SetSurfaceBlendMode(s, SDL_BLENDMODE_BLEND);
+    BlendedLine line(s);
+    SDL_FreeSurface(s);
     if (lines_.size() >= kMaxLines) {
-      auto oldest = lines_.find(View(order_.back()));
-      SDL_FreeSurface(oldest->second.surface);
-      lines_.erase(oldest);
+      lines_.erase(lines_.find(View(order_.back())));
       order_.pop_back();
     }
     order_.push_front(LineKey{zero_ended, face, color});
-    lines_.emplace(View(order_.front()), Entry{s, order_.begin()});
-    return s;
+    return &lines_.emplace(View(order_.front()), Entry{std::move(line), order_.begin()})
+                .first->second.line;
   }
 
   TextExtent Extent(std::string_view text, const FontSpec& face) {
@@ -104,7 +103,7 @@ class TextCache {
   // Enough for every fixed text and every number the panels show.
   static constexpr std::size_t kMaxLines = 256;
   struct Entry {
-    SDL_Surface* surface;
+    BlendedLine line;
     std::list<LineKey>::iterator position;
   };
   bool ttf_ = false;
@@ -125,10 +124,7 @@ TextCache& Cache() {
 void DrawText(Surface& dest, int x, int y, std::string_view utf8, const FontSpec& font,
               TColor color) {
   if (!dest.Valid()) return;
-  SDL_Surface* line = Cache().Line(utf8, font, color);
-  if (!line) return;
-  SDL_Rect to{x, y, line->w, line->h};
-  SDL_BlitSurface(line, nullptr, dest.sdl(), &to);
+  if (const BlendedLine* line = Cache().Line(utf8, font, color)) line->Draw(dest, x, y);
 }
 
 TextExtent MeasureText(std::string_view utf8, const FontSpec& face) {
