@@ -49,6 +49,46 @@ struct PictureCollectionItem::PreparedImage {
   // The rotated draws whose shapes come back, remembered (see DrawRotated).
   mutable RotatedCache rotated;
 
+  // Where the pixels other than the key lie in a one-pattern picture: between these
+  // distances (squared, in source pixels) from the picture's centre, counting the
+  // whole of each pixel. A rotated draw samples only that ring: the rotor wash is
+  // spray round an empty middle. Measured at the first rotated draw that needs it
+  // (a few microseconds for a sprite); only for a picture of one pattern.
+  mutable bool ring_measured = false;
+  mutable double ring_inner2 = 0, ring_outer2 = -1;  // outer -1: nothing but the key
+
+  void MeasureRing() const {
+    ring_measured = true;
+    const double cx = cell_w / 2.0, cy = cell_h / 2.0;
+    const int middle = std::clamp(static_cast<int>(cx), 0, std::max(cell_w - 1, 0));
+    // The nearest and farthest points of the square [x, x+1) x [y, y+1) of a pixel.
+    const auto near = [](int x, double c) { return std::max({0.0, x - c, c - (x + 1)}); };
+    const auto far = [](int x, double c) {
+      return std::max(std::fabs(x - c), std::fabs(x + 1 - c));
+    };
+    double inner2 = 1e300, outer2 = -1;
+    for (int y = 0; y < cell_h; ++y) {
+      const Pixel* row = surface.Row(y);
+      int first = 0, last = cell_w - 1;
+      while (first < cell_w && row[first] == key) ++first;
+      if (first == cell_w) continue;
+      while (row[last] == key) --last;
+      // Farthest: an end of the row's pixels; nearest: the one closest to the middle.
+      const double fy = far(y, cy), ny = near(y, cy);
+      const double fx = std::max(far(first, cx), far(last, cx));
+      outer2 = std::max(outer2, fx * fx + fy * fy);
+      int left = middle, right = middle;
+      while (left >= first && row[left] == key) --left;
+      while (right <= last && row[right] == key) ++right;
+      double nx = 1e300;
+      if (left >= first) nx = std::min(nx, near(left, cx));
+      if (right <= last) nx = std::min(nx, near(right, cx));
+      inner2 = std::min(inner2, nx * nx + ny * ny);
+    }
+    ring_inner2 = inner2;
+    ring_outer2 = outer2;
+  }
+
   Rect Pattern(int index) const {
     return {(index % columns) * step_x, (index / columns) * step_y, cell_w, cell_h};
   }
@@ -387,11 +427,23 @@ void DrawRemembered(const RotatedRuns& r, Surface& dest, int x, int y, int alpha
 void PictureCollectionItem::DrawRotated(Surface& dest, int x, int y, int width, int height,
                                         int pattern, double centre_x, double centre_y, int angle,
                                         int alpha) const {
+  Rotated(&dest, x, y, width, height, pattern, centre_x, centre_y, angle, alpha);
+}
+
+void PictureCollectionItem::RememberRotated(int width, int height, int pattern, double centre_x,
+                                            double centre_y) const {
+  for (int angle = 0; angle < 256; ++angle)
+    Rotated(nullptr, 0, 0, width, height, pattern, centre_x, centre_y, angle, 255);
+}
+
+void PictureCollectionItem::Rotated(Surface* to, int x, int y, int width, int height, int pattern,
+                                    double centre_x, double centre_y, int angle, int alpha) const {
   // 1.-2. The cases that draw nothing.
   if (!initialized_ || !prepared_) return;
   const PreparedImage& p = *prepared_;
   if (pattern < 0 || pattern >= p.count) return;
-  if (alpha <= 0 || !dest.Valid() || dest.Width() <= 0 || dest.Height() <= 0) return;
+  const bool remember = to == nullptr;  // only remember the shape, drawing nothing
+  if (!remember && (alpha <= 0 || !to->Valid() || to->Width() <= 0 || to->Height() <= 0)) return;
   if (width == 0 || height == 0 || !std::isfinite(centre_x) || !std::isfinite(centre_y)) return;
   const Surface& src = p.surface;
   if (!src.Valid() || src.Width() <= 0 || src.Height() <= 0) return;
@@ -407,7 +459,7 @@ void PictureCollectionItem::DrawRotated(Surface& dest, int x, int y, int width, 
   RotatedShape shape{pattern, width, height, a, centre_x, centre_y, keyed};
   RotatedRuns remembered;
   if (p.rotated.Find(shape, remembered)) {
-    DrawRemembered(remembered, dest, x, y, std::min(alpha, 255));
+    if (!remember) DrawRemembered(remembered, *to, x, y, std::min(alpha, 255));
     return;
   }
 
@@ -470,12 +522,55 @@ void PictureCollectionItem::DrawRotated(Surface& dest, int x, int y, int width, 
   s.ax = static_cast<std::uint32_t>(ax);
   s.ay = static_cast<std::uint32_t>(ay);
 
+  // The parts of a row's offsets [lo, hi] (source position (fx0, fy0) at offset 0)
+  // whose samples can be other than the key: those within the picture's ring, with
+  // a sample to spare at each end against rounding. Each part goes to `part` in
+  // order; without a key, or for a grid of patterns, the whole row.
+  const bool by_ring = keyed && p.count == 1 && (ax != 0 || ay != 0);
+  if (by_ring && !p.ring_measured) p.MeasureRing();
+  if (by_ring && p.ring_outer2 < 0) return;  // nothing but the key
+  const double cx = pr.w / 2.0, cy = pr.h / 2.0;
+  const double step_x = static_cast<double>(ax) / kOne, step_y = static_cast<double>(ay) / kOne;
+  const double step2 = step_x * step_x + step_y * step_y;
+  const auto ring_parts = [&](long long fx0, long long fy0, long long lo, long long hi,
+                              const auto& part) {
+    if (!by_ring) {
+      part(lo, hi);
+      return;
+    }
+    // |P(o) - c|^2 = step2 o^2 + 2 b o + c0, with P(o) the position at offset o.
+    const double dx = static_cast<double>(fx0) / kOne - cx,
+                 dy = static_cast<double>(fy0) / kOne - cy;
+    const double b = dx * step_x + dy * step_y, c0 = dx * dx + dy * dy;
+    // Offsets within the outer circle.
+    const double outer = b * b - step2 * (c0 - p.ring_outer2);
+    if (outer < 0) return;
+    const double root = std::sqrt(outer);
+    const long long from =
+        std::max(lo, static_cast<long long>(std::floor((-b - root) / step2)) - 1);
+    const long long to = std::min(hi, static_cast<long long>(std::ceil((-b + root) / step2)) + 1);
+    if (from > to) return;
+    // Less those well inside the inner one.
+    const double inner = b * b - step2 * (c0 - p.ring_inner2);
+    if (inner > 0) {
+      const double hole = std::sqrt(inner);
+      const long long gap_from = static_cast<long long>(std::ceil((-b - hole) / step2)) + 1;
+      const long long gap_to = static_cast<long long>(std::floor((-b + hole) / step2)) - 1;
+      if (gap_from <= gap_to && gap_from <= to && gap_to >= from) {
+        if (from < gap_from) part(from, gap_from - 1);
+        if (gap_to < to) part(gap_to + 1, to);
+        return;
+      }
+    }
+    part(from, to);
+  };
+
   // The second draw of a shape within the picture's last few draws samples the
   // whole of it once and remembers the result; a first one (the rotor wash's sizes
   // and angles come back only after thousands of draws) is drawn straight.
   const long long rows = oy1 - oy0 + 1, columns = ox1 - ox0 + 1;
   if (rows <= kRememberedSide && columns <= kRememberedSide && rows * columns <= kRememberedArea &&
-      p.rotated.SeenRecently(shape)) {
+      (remember || p.rotated.SeenRecently(shape))) {
     // Runs first, at most one header per row and a run per two columns; pixels after.
     std::vector<std::uint16_t>& words = ScratchWords();
     const auto most = static_cast<std::size_t>(rows * (columns + 3) + rows * columns);
@@ -483,38 +578,47 @@ void PictureCollectionItem::DrawRotated(Surface& dest, int x, int y, int width, 
     std::uint16_t* const runs = words.data();
     Pixel* const pixels = words.data() + rows * (columns + 3);
     std::size_t nruns = 0, npixels = 0;
+    Pixel row[kRememberedSide];  // one row's samples
     for (long long dy = oy0; dy <= oy1; ++dy) {
       std::uint16_t& count = runs[nruns++];
       count = 0;
       long long fx0, fy0, lo, hi;
       if (!row_range(dy, ox0, ox1, fx0, fy0, lo, hi)) continue;
-      auto fx = static_cast<std::uint32_t>(fx0 + lo * ax);
-      auto fy = static_cast<std::uint32_t>(fy0 + lo * ay);
-      long long start = 0;
-      bool in_run = false;
-      for (long long o = lo; o <= hi + 1; ++o, fx += s.ax, fy += s.ay) {
-        const Pixel sample = o <= hi ? Sample(s.src, s.pitch, fx, fy) : key;
-        const bool drawn = o <= hi && (!keyed || sample != key);
-        if (drawn) {
-          if (!in_run) start = o;
-          in_run = true;
-          pixels[npixels++] = sample;
-        } else if (in_run) {
-          runs[nruns++] = static_cast<std::uint16_t>(start - ox0);
-          runs[nruns++] = static_cast<std::uint16_t>(o - start);
+      // Each part's samples gathered first, then cut into runs at the key.
+      const auto sample_part = [&](long long from, long long to) {
+        const int n = static_cast<int>(to - from + 1);
+        auto fx = static_cast<std::uint32_t>(fx0 + from * ax);
+        auto fy = static_cast<std::uint32_t>(fy0 + from * ay);
+        for (int i = 0; i < n; ++i, fx += s.ax, fy += s.ay) row[i] = Sample(s.src, s.pitch, fx, fy);
+        for (int i = 0;;) {
+          if (keyed)
+            while (i < n && row[i] == key) ++i;
+          if (i == n) break;
+          const int start = i;
+          if (keyed)
+            while (i < n && row[i] != key) ++i;
+          else
+            i = n;
+          runs[nruns++] = static_cast<std::uint16_t>(from + start - ox0);
+          runs[nruns++] = static_cast<std::uint16_t>(i - start);
           ++count;
-          in_run = false;
+          std::memcpy(pixels + npixels, row + start,
+                      sizeof(Pixel) * static_cast<std::size_t>(i - start));
+          npixels += static_cast<std::size_t>(i - start);
         }
-      }
+      };
+      ring_parts(fx0, fy0, lo, hi, sample_part);
     }
     const RotatedRuns box{static_cast<int>(oy0), static_cast<int>(ox0), static_cast<int>(rows),
                           static_cast<int>(columns)};
     if (p.rotated.Store(shape, box, std::span(runs, nruns), std::span(pixels, npixels),
                         remembered)) {
-      DrawRemembered(remembered, dest, x, y, std::min(alpha, 255));
+      if (!remember) DrawRemembered(remembered, *to, x, y, std::min(alpha, 255));
       return;
     }
   }
+  if (remember) return;
+  Surface& dest = *to;
 
   const long long bx0 = std::max<long long>(ox0 + x, 0);
   const long long by0 = std::max<long long>(oy0 + y, 0);
@@ -525,15 +629,18 @@ void PictureCollectionItem::DrawRotated(Surface& dest, int x, int y, int width, 
   for (long long row = by0; row <= by1; ++row) {
     long long fx0, fy0, lo, hi;
     if (!row_range(row - y, bx0 - x, bx1 - x, fx0, fy0, lo, hi)) continue;
-    s.dest = dest.Row(static_cast<int>(row)) + x + lo;
-    s.fx = static_cast<std::uint32_t>(fx0 + lo * ax);
-    s.fy = static_cast<std::uint32_t>(fy0 + lo * ay);
-    s.count = static_cast<int>(hi - lo + 1);
-    if (blend) {
-      BlendSpan(s, keyed, key, alpha);
-    } else {
-      OpaqueSpan(s, keyed, key);
-    }
+    Pixel* const line = dest.Row(static_cast<int>(row)) + x;
+    ring_parts(fx0, fy0, lo, hi, [&](long long from, long long to) {
+      s.dest = line + from;
+      s.fx = static_cast<std::uint32_t>(fx0 + from * ax);
+      s.fy = static_cast<std::uint32_t>(fy0 + from * ay);
+      s.count = static_cast<int>(to - from + 1);
+      if (blend) {
+        BlendSpan(s, keyed, key, alpha);
+      } else {
+        OpaqueSpan(s, keyed, key);
+      }
+    });
   }
 }
 
@@ -610,6 +717,12 @@ void ImageList::DrawRotated(Surface& dest, int index, int x, int y, int width, i
                             double centre_x, double centre_y, int angle, int alpha) const {
   if (const auto* item = Drawable(index))
     item->DrawRotated(dest, x, y, width, height, 0, centre_x, centre_y, angle, alpha);
+}
+
+void ImageList::RememberRotated(int index, int width, int height, double centre_x,
+                                double centre_y) const {
+  if (const auto* item = Drawable(index))
+    item->RememberRotated(width, height, 0, centre_x, centre_y);
 }
 
 int ImageList::ImageWidth(int index) const {

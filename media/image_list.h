@@ -51,8 +51,14 @@ class PictureCollectionItem {  // one image
   void DrawImage(Surface& dest, int x, int y, int pattern) const;
   void DrawRotated(Surface& dest, int x, int y, int width, int height, int pattern, double centre_x,
                    double centre_y, int angle, int alpha) const;
+  // Works out and remembers the draws of one shape at all 256 angles, as if each
+  // had been drawn twice, so that the draws themselves only copy or blend.
+  void RememberRotated(int width, int height, int pattern, double centre_x, double centre_y) const;
 
  private:
+  // DrawRotated onto `dest`, or with a null `dest` only remembering the shape.
+  void Rotated(Surface* dest, int x, int y, int width, int height, int pattern, double centre_x,
+               double centre_y, int angle, int alpha) const;
   struct PreparedImage;
   // Copies of an item share its prepared surfaces (they are never changed once made).
   std::shared_ptr<PreparedImage> prepared_;
@@ -87,6 +93,8 @@ class ImageList {
   void DrawImage(Surface& dest, int index, int x, int y) const;
   void DrawRotated(Surface& dest, int index, int x, int y, int width, int height, double centre_x,
                    double centre_y, int angle, int alpha) const;
+  // RememberRotated of an image (pattern 0); a bad index does nothing.
+  void RememberRotated(int index, int width, int height, double centre_x, double centre_y) const;
   int ImageWidth(int index) const;  // 0 for a bad index
   int ImageHeight(int index) const;
 

@@ -212,8 +212,8 @@ void LoadForm(TForm1& f, const FormOptions& options) {
   f.DXInput1.Initialize();
   MeasurePictures(f);
   // What the first frames would otherwise do for the first time, in the middle
-  // of play: the texts and the panels.
-  PrepareFrames();
+  // of play: the texts, the helicopters' sprites and the panels.
+  PrepareFrames(f.Painter());
   f.DXDraw.RenderPanels();
 }
 

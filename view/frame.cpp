@@ -26,12 +26,13 @@ void DrawFlightView(const Painter& p, const Scene& s) {
   }
 }
 
-void PrepareFrames() {
+void PrepareFrames(const Painter& p) {
   // On a canvas of its own: the display's keeps the settings the frames leave.
   media::Canvas c;
   PrepareIntroTexts(c);
   PrepareTextOverlay(c);
   PrepareChairWarning(c);
+  RememberHelicopterSprites(p);
 }
 
 void DrawPlayFrame(const Painter& p, const GameState& g) {
