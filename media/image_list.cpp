@@ -532,6 +532,7 @@ void PictureCollectionItem::Rotated(Surface* to, int x, int y, int width, int he
   const double cx = pr.w / 2.0, cy = pr.h / 2.0;
   const double step_x = static_cast<double>(ax) / kOne, step_y = static_cast<double>(ay) / kOne;
   const double step2 = step_x * step_x + step_y * step_y;
+  const double per_step2 = by_ring ? 1.0 / step2 : 0.0;  // every row multiplies by it
   const auto ring_parts = [&](long long fx0, long long fy0, long long lo, long long hi,
                               const auto& part) {
     if (!by_ring) {
@@ -547,15 +548,16 @@ void PictureCollectionItem::Rotated(Surface* to, int x, int y, int width, int he
     if (outer < 0) return;
     const double root = std::sqrt(outer);
     const long long from =
-        std::max(lo, static_cast<long long>(std::floor((-b - root) / step2)) - 1);
-    const long long to = std::min(hi, static_cast<long long>(std::ceil((-b + root) / step2)) + 1);
+        std::max(lo, static_cast<long long>(std::floor((-b - root) * per_step2)) - 1);
+    const long long to =
+        std::min(hi, static_cast<long long>(std::ceil((-b + root) * per_step2)) + 1);
     if (from > to) return;
     // Less those well inside the inner one.
     const double inner = b * b - step2 * (c0 - p.ring_inner2);
     if (inner > 0) {
       const double hole = std::sqrt(inner);
-      const long long gap_from = static_cast<long long>(std::ceil((-b - hole) / step2)) + 1;
-      const long long gap_to = static_cast<long long>(std::floor((-b + hole) / step2)) - 1;
+      const long long gap_from = static_cast<long long>(std::ceil((-b - hole) * per_step2)) + 1;
+      const long long gap_to = static_cast<long long>(std::floor((-b + hole) * per_step2)) - 1;
       if (gap_from <= gap_to && gap_from <= to && gap_to >= from) {
         if (from < gap_from) part(from, gap_from - 1);
         if (gap_to < to) part(gap_to + 1, to);
