@@ -7,20 +7,21 @@
 
 namespace media {
 
-void Canvas::TextOut(int x, int y, std::string_view text) {
-  const std::string utf8(text);
+void Canvas::TextOut(int x, int y, std::string_view utf8) {
   if (!target_) return;
   FontSpec face{Font.Size, 96, false};
   if (Brush.Style == BrushStyle::bsSolid) {
-    TextExtent e = MeasureText(utf8, face);
+    const TextExtent e = MeasureText(utf8, face);
     const Pixel box = ReduceColor(Brush.Color);
-    for (int row = std::max(y, 0); row < std::min(y + e.height, target_->Height()); ++row) {
-      Pixel* line = target_->Row(row);
-      for (int col = std::max(x, 0); col < std::min(x + e.width, target_->Width()); ++col)
-        line[col] = box;
-    }
+    const int left = std::max(x, 0), right = std::min(x + e.width, target_->Width());
+    for (int row = std::max(y, 0); row < std::min(y + e.height, target_->Height()); ++row)
+      if (left < right) std::fill(target_->Row(row) + left, target_->Row(row) + right, box);
   }
   DrawText(*target_, x, y, utf8, face, Font.Color);
+}
+
+void Canvas::PrepareText(std::string_view utf8) const {
+  media::PrepareText(utf8, FontSpec{Font.Size, 96, false}, Font.Color);
 }
 
 void Canvas::MoveTo(int x, int y) {

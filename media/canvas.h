@@ -28,6 +28,8 @@ class Canvas {
   // Text with its top-left corner at (x, y); with a solid brush on a box of the
   // brush colour as large as the text's extent.
   void TextOut(int x, int y, std::string_view utf8);
+  // Readies the text in the current font for a later TextOut (see PrepareText).
+  void PrepareText(std::string_view utf8) const;
   void MoveTo(int x, int y);
   // A line from the current position to (x, y), the end point itself left out.
   void LineTo(int x, int y);

@@ -13,7 +13,6 @@ void Display::Initialize(const DisplayOptions& options) {
                     options.look);
     }
     back_ = Surface(options.width, options.height);
-    covering_ = 0;  // a new surface has nothing laid over it
   } catch (...) {
     Finalize();
     throw;
@@ -33,45 +32,44 @@ bool Display::ReadyToDraw() const {
 }
 
 Canvas& Display::SurfaceCanvas() {
-  Uncover();
   canvas_.Attach(back_.Valid() ? &back_ : nullptr);
   return canvas_;
 }
 
-void Display::Uncover() {
-  // Later panels lie above earlier ones: put back in the opposite order.
-  while (covering_ > 0) {
-    const Covered& c = covered_[--covering_];
-    c.picture.CopyTo(back_, 0, 0, c.picture.Width(), c.picture.Height(), c.left, c.top);
-  }
+void Display::RenderPanels() {
+  for (Panel* p : panels_) p->Rendered();
 }
 
 void Display::Present() {
   if (!ReadyToDraw()) return;
   canvas_.ReleaseCanvas();
-  Uncover();  // presented twice without drawing in between
+  // The panels are rendered as they change, and shown over the picture without
+  // ever being drawn into it: nothing of the picture has to be kept aside or put
+  // back.
+  overlays_.clear();
   for (Panel* p : panels_) {
     if (!p->Visible || p->Width <= 0 || p->Height <= 0) continue;
-    // The part of the picture the panel covers, clipped to the surface.
-    const int left = std::max(p->Left, 0), top = std::max(p->Top, 0);
-    const int right = std::min(p->Left + p->Width, back_.Width());
-    const int bottom = std::min(p->Top + p->Height, back_.Height());
-    if (left >= right || top >= bottom) continue;
-    if (covering_ == covered_.size()) covered_.emplace_back();
-    Covered& c = covered_[covering_];
-    if (c.picture.Width() != right - left || c.picture.Height() != bottom - top)
-      c.picture = Surface(right - left, bottom - top);
-    c.left = left;
-    c.top = top;
-    back_.CopyTo(c.picture, left, top, right - left, bottom - top, 0, 0);
-    ++covering_;
-    p->Draw(back_);
+    overlays_.push_back({&p->Rendered(), p->Left, p->Top});
   }
   if (window_) {
     window_->SetCursor(Visible ? Cursor : -1);
-    window_->Show(back_);
+    window_->Show(back_, overlays_);
   }
+  frame_made_ = false;
   ++presents_;
+}
+
+const Surface& Display::Frame() const {
+  if (presents_ == 0) return back_;
+  if (!frame_made_) {
+    if (frame_.Width() != back_.Width() || frame_.Height() != back_.Height())
+      frame_ = Surface(back_.Width(), back_.Height());
+    CopyPixels(back_, 0, 0, back_.Width(), back_.Height(), frame_, 0, 0);
+    for (const Window::Overlay& o : overlays_)
+      o.picture->CopyTo(frame_, 0, 0, o.picture->Width(), o.picture->Height(), o.left, o.top);
+    frame_made_ = true;
+  }
+  return frame_;
 }
 
 }  // namespace media

@@ -33,30 +33,25 @@ class Display {
   // True when a frame can be drawn and shown: set up, and the window (if any) is
   // neither minimised nor hidden.
   bool ReadyToDraw() const;
-  // The surface the game draws on. It holds the game's picture only: what the
-  // panels covered when it was last presented is put back first.
-  Surface& BackSurface() {
-    Uncover();
-    return back_;
-  }
+  // The surface the game draws on. It holds the game's picture only: the panels
+  // lie over it on the screen (they are windows of their own), never in it.
+  Surface& BackSurface() { return back_; }
   // FillSurface on the back surface with a raw pixel value.
-  void FillSurface(Pixel value) {
-    Uncover();
-    back_.Fill(value);
-  }
+  void FillSurface(Pixel value) { back_.Fill(value); }
   Canvas& SurfaceCanvas();
-  // Lays the visible panels over the picture and shows it. The picture under the
-  // panels is kept aside (the panels are windows of their own over it) and put
-  // back as soon as the game draws again.
+  // Shows the picture with the visible panels laid over it, each as it looks now.
   void Present();
 
   // The last presented frame, panels included (for screenshots): valid until the
-  // back surface is next drawn on.
-  const Surface& Frame() const { return back_; }
+  // back surface is next drawn on. Put together when asked for.
+  const Surface& Frame() const;
   long long PresentCount() const { return presents_; }
 
   // Panels lie over the picture in the order added (later ones on top).
   void AddPanel(Panel* panel) { panels_.push_back(panel); }
+  // Renders every panel as it looks now (done by Present as they change), so that
+  // the first frames need not.
+  void RenderPanels();
 
   // The mouse cursor over the picture: -1 hidden, -21 the hand.
   int Cursor = -1;
@@ -65,19 +60,13 @@ class Display {
   Window* window() { return window_.get(); }
 
  private:
-  void Uncover();
-
   bool initialized_ = false;
   Surface back_;
   Canvas canvas_;
   std::vector<Panel*> panels_;
-  // The picture under the panels of the frame last presented, in the order drawn.
-  struct Covered {
-    int left = 0, top = 0;
-    Surface picture;
-  };
-  std::vector<Covered> covered_;
-  std::size_t covering_ = 0;  // how many of covered_ hold the picture now
+  std::vector<Window::Overlay> overlays_;  // kept to be refilled without allocating
+  mutable Surface frame_;                  // the picture with the panels, when asked for
+  mutable bool frame_made_ = false;
   std::unique_ptr<Window> window_;
   long long presents_ = 0;
 };

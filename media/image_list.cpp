@@ -7,12 +7,13 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <numbers>
-#include <unordered_map>
 #include <vector>
 
 #include "media/error.h"
 #include "media/lta.h"
+#include "media/rotated_cache.h"
 
 namespace media {
 
@@ -30,37 +31,6 @@ struct Rect {
   int x = 0, y = 0, w = 0, h = 0;
 };
 
-// What a rotated draw's samples depend on besides the place it is drawn at.
-struct RotatedShape {
-  int pattern = -1, width = 0, height = 0, angle = 0;
-  double centre_x = 0, centre_y = 0;
-  bool operator==(const RotatedShape&) const = default;
-  bool SameBut(const RotatedShape& o) const {  // the angle
-    return pattern == o.pattern && width == o.width && height == o.height &&
-           centre_x == o.centre_x && centre_y == o.centre_y;
-  }
-};
-struct RotatedShapeHash {
-  std::size_t operator()(const RotatedShape& k) const {
-    std::size_t h = std::hash<double>{}(k.centre_x) ^ (std::hash<double>{}(k.centre_y) << 1);
-    for (int v : {k.pattern, k.width, k.height, k.angle}) h = h * 1000003u ^ std::hash<int>{}(v);
-    return h;
-  }
-};
-// The pixels of one rotated draw whose samples are not the key, row by row from
-// the row offset `top` below y: per row its number of runs, then each run's first
-// and last column, counted from the column offset `left` from x. Shapes less than
-// 256 columns wide only, so that every number fits a byte.
-struct RotatedRuns {
-  int top = 0, left = 0, rows = 0;
-  std::vector<std::uint8_t> data;
-};
-
-// The most one picture keeps of its rotated draws: every angle of each of the
-// rotor wash's nine sizes fits, a few times over.
-constexpr std::size_t kRotatedBudget = 3u << 20;
-constexpr std::size_t kRotatedEntryCost = 128;  // the map's node and allocations
-
 }  // namespace
 
 struct PictureCollectionItem::PreparedImage {
@@ -76,14 +46,48 @@ struct PictureCollectionItem::PreparedImage {
   // one on first use. Declared after `surface`, so they go before it.
   mutable SdlSurfacePtr keyed, opaque;
 
-  // The opaque runs of rotated draws whose shapes come back (the rotors, the bodies,
-  // the rotor wash's few sizes), by pattern, size, centre and angle, within a budget
-  // of bytes; the shapes (without the angle) of the last few draws decide which are
-  // kept. See DrawRotated.
-  mutable std::unordered_map<RotatedShape, RotatedRuns, RotatedShapeHash> rotated;
-  mutable std::size_t rotated_bytes = 0;
-  mutable std::array<RotatedShape, 12> recent_shapes{};
-  mutable std::size_t next_recent = 0;
+  // The rotated draws whose shapes come back, remembered (see DrawRotated).
+  mutable RotatedCache rotated;
+
+  // Where the pixels other than the key lie in a one-pattern picture: between these
+  // distances (squared, in source pixels) from the picture's centre, counting the
+  // whole of each pixel. A rotated draw samples only that ring: the rotor wash is
+  // spray round an empty middle. Measured at the first rotated draw that needs it
+  // (a few microseconds for a sprite); only for a picture of one pattern.
+  mutable bool ring_measured = false;
+  mutable double ring_inner2 = 0, ring_outer2 = -1;  // outer -1: nothing but the key
+
+  void MeasureRing() const {
+    ring_measured = true;
+    const double cx = cell_w / 2.0, cy = cell_h / 2.0;
+    const int middle = std::clamp(static_cast<int>(cx), 0, std::max(cell_w - 1, 0));
+    // The nearest and farthest points of the square [x, x+1) x [y, y+1) of a pixel.
+    const auto near = [](int x, double c) { return std::max({0.0, x - c, c - (x + 1)}); };
+    const auto far = [](int x, double c) {
+      return std::max(std::fabs(x - c), std::fabs(x + 1 - c));
+    };
+    double inner2 = 1e300, outer2 = -1;
+    for (int y = 0; y < cell_h; ++y) {
+      const Pixel* row = surface.Row(y);
+      int first = 0, last = cell_w - 1;
+      while (first < cell_w && row[first] == key) ++first;
+      if (first == cell_w) continue;
+      while (row[last] == key) --last;
+      // Farthest: an end of the row's pixels; nearest: the one closest to the middle.
+      const double fy = far(y, cy), ny = near(y, cy);
+      const double fx = std::max(far(first, cx), far(last, cx));
+      outer2 = std::max(outer2, fx * fx + fy * fy);
+      int left = middle, right = middle;
+      while (left >= first && row[left] == key) --left;
+      while (right <= last && row[right] == key) ++right;
+      double nx = 1e300;
+      if (left >= first) nx = std::min(nx, near(left, cx));
+      if (right <= last) nx = std::min(nx, near(right, cx));
+      inner2 = std::min(inner2, nx * nx + ny * ny);
+    }
+    ring_inner2 = inner2;
+    ring_outer2 = outer2;
+  }
 
   Rect Pattern(int index) const {
     return {(index % columns) * step_x, (index / columns) * step_y, cell_w, cell_h};
@@ -167,6 +171,16 @@ void PictureCollectionItem::Prepare() {
 void PictureCollectionItem::Drop() {
   prepared_.reset();
   initialized_ = false;
+}
+
+void PictureCollectionItem::ReadyFor(Surface& dest) const {
+  if (!prepared_ || !Transparent || !dest.Valid()) return;
+  SDL_Surface* src = prepared_->BlitSource(true);
+  if (!src) return;
+  const Pixel kept = dest.At(0, 0);
+  SDL_Rect from{0, 0, 1, 1}, to{0, 0, 1, 1};
+  SDL_BlitSurface(src, &from, dest.sdl(), &to);
+  dest.Set(0, 0, kept);
 }
 
 const Surface* PictureCollectionItem::Prepared() const {
@@ -297,20 +311,26 @@ inline Pixel Sample(const Pixel* src, std::ptrdiff_t pitch, std::uint32_t fx, st
   return src[static_cast<std::ptrdiff_t>(fy >> 16) * pitch + (fx >> 16)];
 }
 
+// Samples gathered a chunk at a time, then put down together: a keyed pixel is left
+// out by a select rather than a branch (the key comes and goes at random in a
+// picture like the rotor wash's spray), and the blend runs vectorised.
 void OpaqueSpan(const Span& s, bool keyed, Pixel key) {
   const Pixel* const src = s.src;
   const std::ptrdiff_t pitch = s.pitch;
   const std::uint32_t ax = s.ax, ay = s.ay;
   std::uint32_t fx = s.fx, fy = s.fy;
-  Pixel* const d = s.dest;
-  const int n = s.count;
-  if (keyed) {
-    for (int i = 0; i < n; ++i, fx += ax, fy += ay) {
-      const Pixel p = Sample(src, pitch, fx, fy);
-      if (p != key) d[i] = p;
-    }
-  } else {
-    for (int i = 0; i < n; ++i, fx += ax, fy += ay) d[i] = Sample(src, pitch, fx, fy);
+  if (!keyed) {
+    Pixel* const d = s.dest;
+    for (int i = 0; i < s.count; ++i, fx += ax, fy += ay) d[i] = Sample(src, pitch, fx, fy);
+    return;
+  }
+  constexpr int kChunk = 256;
+  Pixel gathered[kChunk];
+  for (int done = 0; done < s.count; done += kChunk) {
+    const int n = std::min(kChunk, s.count - done);
+    for (int i = 0; i < n; ++i, fx += ax, fy += ay) gathered[i] = Sample(src, pitch, fx, fy);
+    Pixel* __restrict const d = s.dest + done;
+    for (int i = 0; i < n; ++i) d[i] = gathered[i] == key ? d[i] : gathered[i];
   }
 }
 
@@ -328,16 +348,102 @@ void BlendSpan(const Span& s, bool keyed, Pixel key, int alpha) {
   }
 }
 
+// Room for building a remembered draw and for blending one in bulk, kept from one
+// draw to the next: the drawing path allocates only when a larger shape than any
+// before comes.
+std::vector<std::uint16_t>& ScratchWords() {
+  static std::vector<std::uint16_t> words;
+  return words;
+}
+std::vector<Pixel>& ScratchPixels() {
+  static std::vector<Pixel> pixels;
+  return pixels;
+}
+
+// The largest bounding box a draw may have to be remembered, so that its columns
+// fit 16 bits and building it stays short.
+constexpr long long kRememberedSide = 1024, kRememberedArea = 256 * 256;
+
+// Draws a remembered draw at (x, y), clipped to the destination: its runs copied,
+// or, blended, all together: the destination's pixels under the runs gathered,
+// blended in one vectorised pass against the remembered pixels and put back.
+void DrawRemembered(const RotatedRuns& r, Surface& dest, int x, int y, int alpha) {
+  const long long w = dest.Width(), h = dest.Height();
+  const long long top = static_cast<long long>(y) + r.top;
+  const long long left = static_cast<long long>(x) + r.left;
+  const bool whole = top >= 0 && top + r.rows <= h && left >= 0 && left + r.columns <= w;
+  const bool blend = alpha < 255;
+  const std::uint16_t* run = r.runs;
+  if (whole && blend) {
+    std::vector<Pixel>& under = ScratchPixels();
+    if (under.size() < static_cast<std::size_t>(r.pixel_count))
+      under.resize(static_cast<std::size_t>(r.pixel_count));
+    Pixel* g = under.data();
+    for (int row = 0; row < r.rows; ++row) {
+      const Pixel* const out = dest.Row(static_cast<int>(top + row)) + left;
+      for (int k = *run++; k > 0; --k, run += 2) {
+        std::memcpy(g, out + run[0], run[1] * sizeof(Pixel));
+        g += run[1];
+      }
+    }
+    BlendRun(under.data(), r.pixels, r.pixel_count, alpha, false, 0);
+    run = r.runs;
+    const Pixel* b = under.data();
+    for (int row = 0; row < r.rows; ++row) {
+      Pixel* const out = dest.Row(static_cast<int>(top + row)) + left;
+      for (int k = *run++; k > 0; --k, run += 2) {
+        std::memcpy(out + run[0], b, run[1] * sizeof(Pixel));
+        b += run[1];
+      }
+    }
+    return;
+  }
+  const Pixel* px = r.pixels;
+  for (int row = 0; row < r.rows; ++row) {
+    const int count = *run++;
+    const long long dy = top + row;
+    if (dy < 0 || dy >= h) {
+      for (int k = 0; k < count; ++k, run += 2) px += run[1];
+      continue;
+    }
+    Pixel* const out = dest.Row(static_cast<int>(dy));
+    for (int k = 0; k < count; ++k, run += 2) {
+      const long long from = left + run[0];
+      const long long a = std::max(from, 0LL), b = std::min(from + run[1], w);
+      if (a < b) {
+        const Pixel* const src = px + (a - from);
+        if (blend)
+          BlendRun(out + a, src, static_cast<int>(b - a), alpha, false, 0);
+        else
+          std::memcpy(out + a, src, static_cast<std::size_t>(b - a) * sizeof(Pixel));
+      }
+      px += run[1];
+    }
+  }
+}
+
 }  // namespace
 
 void PictureCollectionItem::DrawRotated(Surface& dest, int x, int y, int width, int height,
                                         int pattern, double centre_x, double centre_y, int angle,
                                         int alpha) const {
+  Rotated(&dest, x, y, width, height, pattern, centre_x, centre_y, angle, alpha);
+}
+
+void PictureCollectionItem::RememberRotated(int width, int height, int pattern, double centre_x,
+                                            double centre_y) const {
+  for (int angle = 0; angle < 256; ++angle)
+    Rotated(nullptr, 0, 0, width, height, pattern, centre_x, centre_y, angle, 255);
+}
+
+void PictureCollectionItem::Rotated(Surface* to, int x, int y, int width, int height, int pattern,
+                                    double centre_x, double centre_y, int angle, int alpha) const {
   // 1.-2. The cases that draw nothing.
   if (!initialized_ || !prepared_) return;
   const PreparedImage& p = *prepared_;
   if (pattern < 0 || pattern >= p.count) return;
-  if (alpha <= 0 || !dest.Valid() || dest.Width() <= 0 || dest.Height() <= 0) return;
+  const bool remember = to == nullptr;  // only remember the shape, drawing nothing
+  if (!remember && (alpha <= 0 || !to->Valid() || to->Width() <= 0 || to->Height() <= 0)) return;
   if (width == 0 || height == 0 || !std::isfinite(centre_x) || !std::isfinite(centre_y)) return;
   const Surface& src = p.surface;
   if (!src.Valid() || src.Width() <= 0 || src.Height() <= 0) return;
@@ -345,10 +451,20 @@ void PictureCollectionItem::DrawRotated(Surface& dest, int x, int y, int width, 
   pr.w = std::min(pr.w, src.Width() - pr.x);
   pr.h = std::min(pr.h, src.Height() - pr.y);
   if (pr.w <= 0 || pr.h <= 0) return;
+  const bool keyed = Transparent;
+  const int a = angle & 0xFF;
+
+  // A shape drawn again soon (only its place changes: a rotor at its angle, a body
+  // at its heading, the map's marks) is drawn from what was remembered of it.
+  RotatedShape shape{pattern, width, height, a, centre_x, centre_y, keyed};
+  RotatedRuns remembered;
+  if (p.rotated.Find(shape, remembered)) {
+    if (!remember) DrawRemembered(remembered, *to, x, y, std::min(alpha, 255));
+    return;
+  }
 
   // 5. Geometry: cos from the table, sin as the entry 64 steps earlier.
   const auto& table = CosTable();
-  const int a = angle & 0xFF;
   const double cs = table[a], sn = table[(a - 64) & 0xFF];
   const double w = width, h = height;
   const double ox = w * centre_x, oy = h * centre_y;  // the point that lands on (x, y)
@@ -365,11 +481,6 @@ void PictureCollectionItem::DrawRotated(Surface& dest, int x, int y, int width, 
     if (i == 0 || py < oy0) oy0 = py;
     if (i == 0 || py > oy1) oy1 = py;
   }
-  const long long bx0 = std::max<long long>(ox0 + x, 0);
-  const long long by0 = std::max<long long>(oy0 + y, 0);
-  const long long bx1 = std::min<long long>(ox1 + x, dest.Width() - 1);
-  const long long by1 = std::min<long long>(oy1 + y, dest.Height() - 1);
-  if (bx0 > bx1 || by0 > by1) return;
 
   // Inverse mapping: a destination offset (dx, dy) from (x, y) comes from the target
   // point (dx cos + dy sin + ox, -dx sin + dy cos + oy), scaled by pattern / target.
@@ -405,134 +516,134 @@ void PictureCollectionItem::DrawRotated(Surface& dest, int x, int y, int width, 
   };
 
   const Pixel key = p.key;
-  const bool keyed = Transparent;
-  const bool blend = alpha < 255;
   Span s;
   s.src = src.Row(pr.y) + pr.x;
   s.pitch = src.PitchPixels();
   s.ax = static_cast<std::uint32_t>(ax);
   s.ay = static_cast<std::uint32_t>(ay);
-  // A keyed sprite drawn again and again in the same few shapes (only its angle and
-  // place change: the rotors, the bodies, the rotor wash) keeps, per angle, where
-  // its opaque pixels fall, and then samples only those.
-  const RotatedShape shape{pattern, width, height, a, centre_x, centre_y};
-  const auto& recent = p.recent_shapes;
-  const bool seen = std::any_of(recent.begin(), recent.end(),
-                                [&](const RotatedShape& r) { return shape.SameBut(r); });
-  if (!seen) {
-    p.recent_shapes[p.next_recent] = shape;
-    p.next_recent = (p.next_recent + 1) % recent.size();
-  }
-  const RotatedRuns* runs = nullptr;
-  if (keyed && ox1 - ox0 < 256 && oy1 - oy0 < 4096) {
-    if (auto it = p.rotated.find(shape); it != p.rotated.end()) {
-      runs = &it->second;
-    } else if (seen) {
-      RotatedRuns r;
-      r.top = static_cast<int>(oy0);
-      r.left = static_cast<int>(ox0);
-      r.rows = static_cast<int>(oy1 - oy0 + 1);
-      for (long long dy = oy0; dy <= oy1; ++dy) {
-        const std::size_t count_at = r.data.size();
-        r.data.push_back(0);
-        long long fx0, fy0, lo, hi;
-        if (!row_range(dy, ox0, ox1, fx0, fy0, lo, hi)) continue;
-        std::uint32_t fx = static_cast<std::uint32_t>(fx0 + lo * ax);
-        std::uint32_t fy = static_cast<std::uint32_t>(fy0 + lo * ay);
-        bool in_run = false;
-        for (long long o = lo; o <= hi + 1; ++o, fx += s.ax, fy += s.ay) {
-          const bool opaque = o <= hi && Sample(s.src, s.pitch, fx, fy) != key;
-          if (opaque && !in_run) r.data.push_back(static_cast<std::uint8_t>(o - ox0));
-          if (!opaque && in_run) {
-            r.data.push_back(static_cast<std::uint8_t>(o - 1 - ox0));
-            ++r.data[count_at];  // at most 128 runs in 256 columns
-          }
-          in_run = opaque;
+
+  // The parts of a row's offsets [lo, hi] (source position (fx0, fy0) at offset 0)
+  // whose samples can be other than the key: those within the picture's ring, with
+  // a sample to spare at each end against rounding. Each part goes to `part` in
+  // order; without a key, or for a grid of patterns, the whole row.
+  const bool by_ring = keyed && p.count == 1 && (ax != 0 || ay != 0);
+  if (by_ring && !p.ring_measured) p.MeasureRing();
+  if (by_ring && p.ring_outer2 < 0) return;  // nothing but the key
+  const double cx = pr.w / 2.0, cy = pr.h / 2.0;
+  const double step_x = static_cast<double>(ax) / kOne, step_y = static_cast<double>(ay) / kOne;
+  const double step2 = step_x * step_x + step_y * step_y;
+  const double per_step2 = by_ring ? 1.0 / step2 : 0.0;  // every row multiplies by it
+  const auto ring_parts = [&](long long fx0, long long fy0, long long lo, long long hi,
+                              const auto& part) {
+    if (!by_ring) {
+      part(lo, hi);
+      return;
+    }
+    // |P(o) - c|^2 = step2 o^2 + 2 b o + c0, with P(o) the position at offset o.
+    const double dx = static_cast<double>(fx0) / kOne - cx,
+                 dy = static_cast<double>(fy0) / kOne - cy;
+    const double b = dx * step_x + dy * step_y, c0 = dx * dx + dy * dy;
+    // Offsets within the outer circle.
+    const double outer = b * b - step2 * (c0 - p.ring_outer2);
+    if (outer < 0) return;
+    const double root = std::sqrt(outer);
+    const long long from =
+        std::max(lo, static_cast<long long>(std::floor((-b - root) * per_step2)) - 1);
+    const long long to =
+        std::min(hi, static_cast<long long>(std::ceil((-b + root) * per_step2)) + 1);
+    if (from > to) return;
+    // Less those well inside the inner one.
+    const double inner = b * b - step2 * (c0 - p.ring_inner2);
+    if (inner > 0) {
+      const double hole = std::sqrt(inner);
+      const long long gap_from = static_cast<long long>(std::ceil((-b - hole) * per_step2)) + 1;
+      const long long gap_to = static_cast<long long>(std::floor((-b + hole) * per_step2)) - 1;
+      if (gap_from <= gap_to && gap_from <= to && gap_to >= from) {
+        if (from < gap_from) part(from, gap_from - 1);
+        if (gap_to < to) part(gap_to + 1, to);
+        return;
+      }
+    }
+    part(from, to);
+  };
+
+  // The second draw of a shape within the picture's last few draws samples the
+  // whole of it once and remembers the result; a first one (the rotor wash's sizes
+  // and angles come back only after thousands of draws) is drawn straight.
+  const long long rows = oy1 - oy0 + 1, columns = ox1 - ox0 + 1;
+  if (rows <= kRememberedSide && columns <= kRememberedSide && rows * columns <= kRememberedArea &&
+      (remember || p.rotated.SeenRecently(shape))) {
+    // Runs first, at most one header per row and a run per two columns; pixels after.
+    std::vector<std::uint16_t>& words = ScratchWords();
+    const auto most = static_cast<std::size_t>(rows * (columns + 3) + rows * columns);
+    if (words.size() < most) words.resize(most);
+    std::uint16_t* const runs = words.data();
+    Pixel* const pixels = words.data() + rows * (columns + 3);
+    std::size_t nruns = 0, npixels = 0;
+    Pixel row[kRememberedSide];  // one row's samples
+    for (long long dy = oy0; dy <= oy1; ++dy) {
+      std::uint16_t& count = runs[nruns++];
+      count = 0;
+      long long fx0, fy0, lo, hi;
+      if (!row_range(dy, ox0, ox1, fx0, fy0, lo, hi)) continue;
+      // Each part's samples gathered first, then cut into runs at the key.
+      const auto sample_part = [&](long long from, long long to) {
+        const int n = static_cast<int>(to - from + 1);
+        auto fx = static_cast<std::uint32_t>(fx0 + from * ax);
+        auto fy = static_cast<std::uint32_t>(fy0 + from * ay);
+        for (int i = 0; i < n; ++i, fx += s.ax, fy += s.ay) row[i] = Sample(s.src, s.pitch, fx, fy);
+        for (int i = 0;;) {
+          if (keyed)
+            while (i < n && row[i] == key) ++i;
+          if (i == n) break;
+          const int start = i;
+          if (keyed)
+            while (i < n && row[i] != key) ++i;
+          else
+            i = n;
+          runs[nruns++] = static_cast<std::uint16_t>(from + start - ox0);
+          runs[nruns++] = static_cast<std::uint16_t>(i - start);
+          ++count;
+          std::memcpy(pixels + npixels, row + start,
+                      sizeof(Pixel) * static_cast<std::size_t>(i - start));
+          npixels += static_cast<std::size_t>(i - start);
         }
-      }
-      r.data.shrink_to_fit();
-      const std::size_t bytes = r.data.size() + kRotatedEntryCost;
-      if (p.rotated_bytes + bytes > kRotatedBudget) {  // the shapes have changed; start over
-        p.rotated.clear();
-        p.rotated_bytes = 0;
-      }
-      p.rotated_bytes += bytes;
-      runs = &p.rotated.emplace(shape, std::move(r)).first->second;
+      };
+      ring_parts(fx0, fy0, lo, hi, sample_part);
+    }
+    const RotatedRuns box{static_cast<int>(oy0), static_cast<int>(ox0), static_cast<int>(rows),
+                          static_cast<int>(columns)};
+    if (p.rotated.Store(shape, box, std::span(runs, nruns), std::span(pixels, npixels),
+                        remembered)) {
+      if (!remember) DrawRemembered(remembered, *to, x, y, std::min(alpha, 255));
+      return;
     }
   }
+  if (remember) return;
+  Surface& dest = *to;
 
-  if (!runs) {
-    for (long long row = by0; row <= by1; ++row) {
-      long long fx0, fy0, lo, hi;
-      if (!row_range(row - y, bx0 - x, bx1 - x, fx0, fy0, lo, hi)) continue;
-      s.dest = dest.Row(static_cast<int>(row)) + x + lo;
-      s.fx = static_cast<std::uint32_t>(fx0 + lo * ax);
-      s.fy = static_cast<std::uint32_t>(fy0 + lo * ay);
-      s.count = static_cast<int>(hi - lo + 1);
+  const long long bx0 = std::max<long long>(ox0 + x, 0);
+  const long long by0 = std::max<long long>(oy0 + y, 0);
+  const long long bx1 = std::min<long long>(ox1 + x, dest.Width() - 1);
+  const long long by1 = std::min<long long>(oy1 + y, dest.Height() - 1);
+  if (bx0 > bx1 || by0 > by1) return;
+  const bool blend = alpha < 255;
+  for (long long row = by0; row <= by1; ++row) {
+    long long fx0, fy0, lo, hi;
+    if (!row_range(row - y, bx0 - x, bx1 - x, fx0, fy0, lo, hi)) continue;
+    Pixel* const line = dest.Row(static_cast<int>(row)) + x;
+    ring_parts(fx0, fy0, lo, hi, [&](long long from, long long to) {
+      s.dest = line + from;
+      s.fx = static_cast<std::uint32_t>(fx0 + from * ax);
+      s.fy = static_cast<std::uint32_t>(fy0 + from * ay);
+      s.count = static_cast<int>(to - from + 1);
       if (blend) {
         BlendSpan(s, keyed, key, alpha);
       } else {
         OpaqueSpan(s, keyed, key);
       }
-    }
-    return;
+    });
   }
-
-  // A blended draw from runs gathers its pixels, blends them together (vectorised)
-  // and puts them back; runs are shorter than the 256 columns of a cached shape.
-  constexpr int kGather = 2048, kGatherRuns = 512;
-  Pixel gather_src[kGather], gather_dest[kGather];
-  std::pair<Pixel*, int> gather_runs[kGatherRuns];
-  int gathered = 0, gathered_runs = 0;
-  const auto flush = [&] {
-    BlendRun(gather_dest, gather_src, gathered, alpha, false, key);
-    const Pixel* blended = gather_dest;
-    for (int i = 0; i < gathered_runs; ++i) {
-      Pixel* to = gather_runs[i].first;
-      for (int k = 0; k < gather_runs[i].second; ++k) to[k] = blended[k];
-      blended += gather_runs[i].second;
-    }
-    gathered = gathered_runs = 0;
-  };
-
-  // The runs lie inside the pattern already; they need only the destination's edges.
-  const std::uint8_t* next = runs->data.data();
-  const long long left = bx0 - x - runs->left, right = bx1 - x - runs->left;
-  for (long long dy = runs->top; dy < runs->top + runs->rows; ++dy) {
-    const int count = *next++;
-    const std::uint8_t* run = next;
-    next += 2 * count;
-    const long long row = y + dy;
-    long long fx0, fy0;
-    if (count == 0 || row < by0 || row > by1 || !row_start(dy, fx0, fy0)) continue;
-    fx0 += runs->left * ax;
-    fy0 += runs->left * ay;
-    Pixel* const out = dest.Row(static_cast<int>(row)) + x + runs->left;  // by run column
-    for (const std::uint8_t* end = next; run != end; run += 2) {
-      const long long from = std::max<long long>(run[0], left);
-      const long long to = std::min<long long>(run[1], right);
-      if (from > to) continue;
-      auto fx = static_cast<std::uint32_t>(fx0 + from * ax);
-      auto fy = static_cast<std::uint32_t>(fy0 + from * ay);
-      if (!blend) {
-        for (long long o = from; o <= to; ++o, fx += s.ax, fy += s.ay)
-          out[o] = Sample(s.src, s.pitch, fx, fy);
-        continue;
-      }
-      const int n = static_cast<int>(to - from + 1);
-      if (gathered + n > kGather || gathered_runs == kGatherRuns) flush();
-      Pixel* const gs = gather_src + gathered;
-      Pixel* const gd = gather_dest + gathered;
-      const Pixel* const at = out + from;
-      for (int k = 0; k < n; ++k, fx += s.ax, fy += s.ay) {
-        gs[k] = Sample(s.src, s.pitch, fx, fy);
-        gd[k] = at[k];
-      }
-      gather_runs[gathered_runs++] = {out + from, n};
-      gathered += n;
-    }
-  }
-  if (gathered_runs > 0) flush();
 }
 
 // ---------------------------------------------------------------------------------
@@ -573,17 +684,25 @@ void ImageList::LoadItemsFromMemory(std::span<const std::uint8_t> data, const st
   items_.clear();
   items_ = ReadImageListFile(data, what);
   if (initialized_)
-    for (auto& item : items_) item.Prepare();
+    for (auto& item : items_) {
+      item.Prepare();
+      if (back_) item.ReadyFor(*back_);
+    }
 }
 
-void ImageList::Initialize() {
+void ImageList::Initialize(Surface* back) {
   initialized_ = true;
-  for (auto& item : items_) item.Prepare();
+  back_ = back;
+  for (auto& item : items_) {
+    item.Prepare();
+    if (back_) item.ReadyFor(*back_);
+  }
 }
 
 void ImageList::Finalize() {
   for (auto& item : items_) item.Drop();
   initialized_ = false;
+  back_ = nullptr;
 }
 
 const PictureCollectionItem* ImageList::Drawable(int index) const {
@@ -600,6 +719,12 @@ void ImageList::DrawRotated(Surface& dest, int index, int x, int y, int width, i
                             double centre_x, double centre_y, int angle, int alpha) const {
   if (const auto* item = Drawable(index))
     item->DrawRotated(dest, x, y, width, height, 0, centre_x, centre_y, angle, alpha);
+}
+
+void ImageList::RememberRotated(int index, int width, int height, double centre_x,
+                                double centre_y) const {
+  if (const auto* item = Drawable(index))
+    item->RememberRotated(width, height, 0, centre_x, centre_y);
 }
 
 int ImageList::ImageWidth(int index) const {

@@ -36,6 +36,10 @@ class PictureCollectionItem {  // one image
   // made" when the surface cannot be created.
   void Prepare();
   void Drop();  // drops the prepared surfaces; the image is no longer initialised
+  // Readies a transparent picture's keyed copies onto `dest` (the platform encodes
+  // the picture's runs for a destination at its first copy there), leaving `dest`
+  // as it was.
+  void ReadyFor(Surface& dest) const;
   bool Initialized() const { return initialized_; }
   // The prepared picture (always directly readable), or null when the image is not
   // prepared or has no picture.
@@ -47,8 +51,14 @@ class PictureCollectionItem {  // one image
   void DrawImage(Surface& dest, int x, int y, int pattern) const;
   void DrawRotated(Surface& dest, int x, int y, int width, int height, int pattern, double centre_x,
                    double centre_y, int angle, int alpha) const;
+  // Works out and remembers the draws of one shape at all 256 angles, as if each
+  // had been drawn twice, so that the draws themselves only copy or blend.
+  void RememberRotated(int width, int height, int pattern, double centre_x, double centre_y) const;
 
  private:
+  // DrawRotated onto `dest`, or with a null `dest` only remembering the shape.
+  void Rotated(Surface* dest, int x, int y, int width, int height, int pattern, double centre_x,
+               double centre_y, int angle, int alpha) const;
   struct PreparedImage;
   // Copies of an item share its prepared surfaces (they are never changed once made).
   std::shared_ptr<PreparedImage> prepared_;
@@ -72,8 +82,9 @@ class ImageList {
   void LoadItemsFromFile(const std::string& path);
   void LoadItemsFromMemory(std::span<const std::uint8_t> data, const std::string& what);
 
-  // Marks the list initialised and prepares every image; Finalize drops them all.
-  void Initialize();
+  // Marks the list initialised and prepares every image, ready to be drawn on
+  // `back` when given (so is every image loaded later); Finalize drops them all.
+  void Initialize(Surface* back = nullptr);
   void Finalize();
   bool Initialized() const { return initialized_; }
 
@@ -82,6 +93,8 @@ class ImageList {
   void DrawImage(Surface& dest, int index, int x, int y) const;
   void DrawRotated(Surface& dest, int index, int x, int y, int width, int height, double centre_x,
                    double centre_y, int angle, int alpha) const;
+  // RememberRotated of an image (pattern 0); a bad index does nothing.
+  void RememberRotated(int index, int width, int height, double centre_x, double centre_y) const;
   int ImageWidth(int index) const;  // 0 for a bad index
   int ImageHeight(int index) const;
 
@@ -89,6 +102,7 @@ class ImageList {
   const PictureCollectionItem* Drawable(int index) const;
   std::vector<PictureCollectionItem> items_;
   bool initialized_ = false;
+  Surface* back_ = nullptr;
 };
 
 }  // namespace media

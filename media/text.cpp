@@ -5,8 +5,10 @@
 
 #include <list>
 #include <map>
+#include <string_view>
 #include <tuple>
 
+#include "media/blended_line.h"
 #include "media/fonts.h"
 
 namespace media {
@@ -17,13 +19,28 @@ struct LineKey {
   std::string text;
   FontSpec font;
   TColor color;
-  auto operator<=>(const LineKey&) const = default;
 };
+// A line looked up without copying its text.
+struct LineView {
+  std::string_view text;
+  FontSpec font;
+  TColor color;
+};
+struct LineOrder {
+  using is_transparent = void;
+  template <typename A, typename B>
+  bool operator()(const A& a, const B& b) const {
+    return std::tie(a.font, a.color, a.text) < std::tie(b.font, b.color, b.text);
+  }
+};
+// Compared as views, so that both kinds of key order alike.
+LineView View(const LineKey& k) {
+  return {k.text, k.font, k.color};
+}
 
 class TextCache {
  public:
   ~TextCache() {
-    for (auto& [key, surface] : lines_) SDL_FreeSurface(surface.surface);
     for (auto& [key, font] : fonts_)
       if (font) TTF_CloseFont(font);
     if (ttf_) TTF_Quit();
@@ -44,41 +61,57 @@ class TextCache {
     return it->second;
   }
 
-  SDL_Surface* Line(const std::string& text, const FontSpec& face, TColor color) {
-    LineKey key{text, face, color};
-    auto it = lines_.find(key);
+  const BlendedLine* Line(std::string_view text, const FontSpec& face, TColor color) {
+    auto it = lines_.find(LineView{text, face, color});
     if (it != lines_.end()) {
-      order_.splice(order_.begin(), order_, it->second.position);
-      return it->second.surface;
+      if (it->second.position != order_.begin())
+        order_.splice(order_.begin(), order_, it->second.position);
+      return &it->second.line;
     }
     TTF_Font* font = Font(face);
     if (!font || text.empty()) return nullptr;
+    const std::string zero_ended(text);
     SDL_Color c{static_cast<Uint8>(color & 0xFF), static_cast<Uint8>((color >> 8) & 0xFF),
                 static_cast<Uint8>((color >> 16) & 0xFF), 255};
-    SDL_Surface* s = TTF_RenderUTF8_Blended(font, text.c_str(), c);
+    SDL_Surface* s = TTF_RenderUTF8_Blended(font, zero_ended.c_str(), c);
     if (!s) return nullptr;
-    SDL_SetSurfaceBlendMode(s, SDL_BLENDMODE_BLEND);
+    BlendedLine line(s);
+    SDL_FreeSurface(s);
     if (lines_.size() >= kMaxLines) {
-      auto& oldest = lines_.at(order_.back());
-      SDL_FreeSurface(oldest.surface);
-      lines_.erase(order_.back());
+      lines_.erase(lines_.find(View(order_.back())));
       order_.pop_back();
     }
-    order_.push_front(key);
-    lines_.emplace(key, Entry{s, order_.begin()});
-    return s;
+    order_.push_front(LineKey{zero_ended, face, color});
+    return &lines_.emplace(View(order_.front()), Entry{std::move(line), order_.begin()})
+                .first->second.line;
+  }
+
+  TextExtent Extent(std::string_view text, const FontSpec& face) {
+    auto it = extents_.find(LineView{text, face, 0});
+    if (it != extents_.end()) return it->second;
+    TextExtent e;
+    TTF_Font* font = Font(face);
+    if (!font) return e;
+    const std::string zero_ended(text);
+    if (TTF_SizeUTF8(font, zero_ended.c_str(), &e.width, &e.height) != 0) e = TextExtent{};
+    if (extents_.size() >= kMaxLines) extents_.clear();
+    extents_.emplace(LineKey{zero_ended, face, 0}, e);
+    return e;
   }
 
  private:
-  static constexpr std::size_t kMaxLines = 64;
+  // Enough for every fixed text and every number the panels show.
+  static constexpr std::size_t kMaxLines = 256;
   struct Entry {
-    SDL_Surface* surface;
+    BlendedLine line;
     std::list<LineKey>::iterator position;
   };
   bool ttf_ = false;
   std::map<FontSpec, TTF_Font*> fonts_;
-  std::map<LineKey, Entry> lines_;
+  // Keyed by views of the texts kept in order_.
+  std::map<LineView, Entry, LineOrder> lines_;
   std::list<LineKey> order_;
+  std::map<LineKey, TextExtent, LineOrder> extents_;
 };
 
 TextCache& Cache() {
@@ -88,21 +121,19 @@ TextCache& Cache() {
 
 }  // namespace
 
-void DrawText(Surface& dest, int x, int y, const std::string& utf8, const FontSpec& font,
+void DrawText(Surface& dest, int x, int y, std::string_view utf8, const FontSpec& font,
               TColor color) {
   if (!dest.Valid()) return;
-  SDL_Surface* line = Cache().Line(utf8, font, color);
-  if (!line) return;
-  SDL_Rect to{x, y, line->w, line->h};
-  SDL_BlitSurface(line, nullptr, dest.sdl(), &to);
+  if (const BlendedLine* line = Cache().Line(utf8, font, color)) line->Draw(dest, x, y);
 }
 
-TextExtent MeasureText(const std::string& utf8, const FontSpec& face) {
-  TextExtent e;
-  TTF_Font* font = Cache().Font(face);
-  if (!font) return e;
-  if (TTF_SizeUTF8(font, utf8.c_str(), &e.width, &e.height) != 0) return TextExtent{};
-  return e;
+TextExtent MeasureText(std::string_view utf8, const FontSpec& face) {
+  return Cache().Extent(utf8, face);
+}
+
+void PrepareText(std::string_view utf8, const FontSpec& font, TColor color) {
+  Cache().Line(utf8, font, color);
+  Cache().Extent(utf8, font);
 }
 
 bool TextAvailable() {

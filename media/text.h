@@ -2,6 +2,7 @@
 // Text drawn onto a surface with SDL2_ttf. Rendered lines are kept, since the game
 // writes the same few lines every frame.
 #include <string>
+#include <string_view>
 
 #include "media/surface.h"
 
@@ -22,9 +23,12 @@ struct FontSpec {
 
 // Draws UTF-8 text with its top-left corner at (x, y), anti-aliased, in colour over
 // whatever is below.
-void DrawText(Surface& dest, int x, int y, const std::string& utf8, const FontSpec& font,
+void DrawText(Surface& dest, int x, int y, std::string_view utf8, const FontSpec& font,
               TColor color);
-TextExtent MeasureText(const std::string& utf8, const FontSpec& font);
+TextExtent MeasureText(std::string_view utf8, const FontSpec& font);
+// Opens the face and renders (and measures) the line ahead of its first draw, so
+// that drawing it later costs no more than any repeat.
+void PrepareText(std::string_view utf8, const FontSpec& font, TColor color);
 // False when no font could be opened (text then draws nothing).
 bool TextAvailable();
 

@@ -127,9 +127,20 @@ bool Window::Usable() const {
   return !(f & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN));
 }
 
-void Window::Show(const Surface& frame) {
+void Window::Show(const Surface& frame, std::span<const Overlay> overlays) {
   if (!texture_ || !frame.Valid()) return;
   SDL_UpdateTexture(texture_, nullptr, frame.Row(0), frame.PitchPixels() * 2);
+  for (const Overlay& o : overlays) {
+    CopyRect r{0, 0, o.picture->Width(), o.picture->Height(), o.left, o.top};
+    if (!o.picture->Valid() ||
+        !ClipCopy(r, o.picture->Width(), o.picture->Height(), frame.Width(), frame.Height()))
+      continue;
+    const SDL_Rect to{static_cast<int>(r.dx), static_cast<int>(r.dy), static_cast<int>(r.w),
+                      static_cast<int>(r.h)};
+    SDL_UpdateTexture(texture_, &to,
+                      o.picture->Row(static_cast<int>(r.sy)) + static_cast<int>(r.sx),
+                      o.picture->PitchPixels() * 2);
+  }
   SDL_RenderClear(renderer_);
   SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
   SDL_RenderPresent(renderer_);

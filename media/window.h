@@ -1,6 +1,7 @@
 #pragma once
 // The real window: shows presented frames scaled to fit (sharp, letterboxed) and
 // turns the platform's events into calls on an EventSink, in picture coordinates.
+#include <span>
 #include <string>
 #include <vector>
 
@@ -57,7 +58,12 @@ class Window {
   // False while the window is minimised or hidden: nothing can be shown then.
   bool Usable() const;
   bool HasFocus() const { return focused_; }
-  void Show(const Surface& frame);
+  // A picture laid over the frame at (left, top), clipped to it.
+  struct Overlay {
+    const Surface* picture;
+    int left, top;
+  };
+  void Show(const Surface& frame, std::span<const Overlay> overlays = {});
   // -1 hides the cursor, -21 shows the hand, anything else the arrow.
   void SetCursor(int cursor);
   // Hands the events to the sink. Alt+Enter (either Enter) switches between full

@@ -6,7 +6,9 @@
 
 #include "assets/embedded.h"
 #include "media/error.h"
+#include "media/text.h"
 #include "shell/language.h"
+#include "view/frame.h"
 #include "view/words.h"
 
 namespace heli {
@@ -57,6 +59,9 @@ void LayOutCounter(media::Panel& panel, media::ImageWidget& frame, media::Label&
   number.Caption = std::to_string(0);
   number.Font = media::FontSpec{32, 72, true};
   number.Color = colour;
+  // Every count the game can show: no more than the people a level can hold.
+  for (int n = 0; n <= decltype(GameState::people)::capacity; ++n)
+    media::PrepareText(std::to_string(n), number.Font, colour);
   panel.Add(&frame);
   panel.Add(&number);
 }
@@ -98,6 +103,8 @@ void LayOutWidgets(TForm1& f) {
   f.clevel.Caption = std::to_string(1);
   f.clevel.Font = media::FontSpec{16, 72, true};
   f.clevel.Color = media::clYellow;
+  for (int level = 1; level <= 9; ++level)
+    media::PrepareText(std::to_string(level), f.clevel.Font, f.clevel.Color);
   f.spodni_menu.Add(&f.Image2);
   for (auto* g : {&f.gotacky, &f.grychlost, &f.gvyska, &f.gpalivo}) f.spodni_menu.Add(g);
   for (auto* h : heads) f.spodni_menu.Add(h);
@@ -197,9 +204,10 @@ void LoadForm(TForm1& f, const FormOptions& options) {
   f.DXDraw.AddPanel(&f.p_ohrozeni);
   f.DXDraw.Cursor = -21;  // crHandPoint as stored
   // The display tells the image lists to prepare their pictures once it is set up.
-  f.vrt.Initialize();
-  f.ostrovy.Initialize();
-  f.poz.Initialize();
+  media::Surface* back = &f.DXDraw.BackSurface();
+  f.vrt.Initialize(back);
+  f.ostrovy.Initialize(back);
+  f.poz.Initialize(back);
 
   LoadWaves(f);
   if (!f.DXSound1.Initialize(options.sound) && options.sound)
@@ -208,6 +216,10 @@ void LoadForm(TForm1& f, const FormOptions& options) {
 
   f.DXInput1.Initialize();
   MeasurePictures(f);
+  // What the first frames would otherwise do for the first time, in the middle
+  // of play: the texts, the helicopters' sprites and the panels.
+  PrepareFrames(f.Painter());
+  f.DXDraw.RenderPanels();
 }
 
 }  // namespace heli

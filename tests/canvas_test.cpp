@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+#include <vector>
+
 #include "media/text.h"
 #include "media/widgets.h"
 
@@ -140,6 +144,82 @@ TEST(ImageWidget, FollowsItsSizePictureAndPlaceFromDrawToDraw) {
     for (int y = 0; y < 24; ++y)
       for (int x = 0; x < 48; ++x) differences += dest.At(x, y) != want.At(x, y);
     EXPECT_EQ(differences, 0) << st.left << "," << st.top << " " << st.width << "x" << st.height;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// A panel is redrawn only where its widgets changed: after every change it must
+// look exactly like a panel of the same widgets drawn whole for the first time.
+TEST(Panel, RedrawnWhereWidgetsChangedItEqualsOneDrawnWhole) {
+  auto picture = [](int w, int h, int seed) {
+    auto s = std::make_shared<media::Surface>(w, h);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x)
+        s->Set(x, y,
+               static_cast<media::Pixel>((x * 7 + y * 3 + seed) % 4 == 0 ? 0 : x * 97 + seed));
+    return s;
+  };
+  media::ImageWidget back, gauge, icon;
+  media::Label caption;
+  back.Picture = picture(30, 10, 1);
+  back.Stretch = true;
+  back.Width = 78;
+  back.Height = 38;
+  back.Left = back.Top = 1;
+  gauge.Picture = picture(12, 4, 2);
+  gauge.Stretch = gauge.Transparent = true;
+  gauge.Left = 5;
+  gauge.Top = 22;
+  gauge.Width = 40;
+  gauge.Height = 5;
+  icon.Picture = picture(9, 9, 3);
+  icon.Center = true;
+  icon.Left = 60;
+  icon.Top = 20;
+  icon.Width = icon.Height = 12;
+  caption.Left = 60;
+  caption.Top = 4;
+  caption.Caption = "1";
+  caption.Font = media::FontSpec{16, 72, true};
+  caption.Color = media::clYellow;
+  auto lay_out = [&](media::Panel& p) {
+    p.Width = 80;
+    p.Height = 40;
+    p.Color = media::clBlack;
+    p.Add(&back);
+    p.Add(&gauge);
+    p.Add(&icon);
+    p.Add(&caption);
+  };
+  media::Panel kept;
+  lay_out(kept);
+  const std::vector<std::function<void()>> changes = {
+      [] {},
+      [&] { gauge.Width = 33; },
+      [&] { gauge.Width = 70; },
+      [&] { icon.Visible = false; },
+      [&] { caption.Caption = "12"; },
+      [&] { icon.Visible = true, icon.Left = 2, caption.Caption = "7"; },
+      [&] { caption.Visible = false, gauge.Top = 30; },
+      [&] { caption.Visible = true, kept.Color = media::clRed; },
+      [&] { back.Picture = picture(30, 10, 4); },
+  };
+  int step = 0;
+  for (const auto& change : changes) {
+    change();
+    media::Panel whole;
+    lay_out(whole);
+    whole.Color = kept.Color;
+    const media::Surface& a = kept.Rendered();
+    const media::Surface& b = whole.Rendered();
+    int differences = 0;
+    for (int y = 0; y < 40; ++y)
+      for (int x = 0; x < 80; ++x) differences += a.At(x, y) != b.At(x, y);
+    EXPECT_EQ(differences, 0) << "step " << step;
+    ++step;
   }
 }
 

@@ -25,6 +25,14 @@ constexpr char kChairWarning[] = "Záchranná židle VYSUNUTÁ !! ";
 
 }  // namespace
 
+void PrepareChairWarning(media::Canvas& c) {
+  c.Font.Size = 15;
+  for (media::TColor colour : {media::clBlack, media::clRed}) {
+    c.Font.Color = colour;
+    c.PrepareText(Tr(kChairWarning));
+  }
+}
+
 void DrawSea(const Painter& p, const Scene& s) {
   p.ostrovy.DrawImage(p.Back(), pic::ostrovy::kPozadi, s.background_x, s.background_y);
 }
@@ -58,8 +66,10 @@ void DrawHelicopterShadow(const Painter& p, const Scene& s) {
   const int x = s.view_x + s.heli_screen_x + s.altitude / 3;
   const int y = s.view_y + s.heli_screen_y - s.altitude / 3;
   const int alpha = 70 - s.altitude;
-  p.vrt.DrawRotated(p.Back(), pic::vrt::kStin, x, y, 51, 115, 0.5, 0.3, s.heading, alpha);
-  p.vrt.DrawRotated(p.Back(), pic::vrt::kVrtule, x, y, 98, 98, 0.5, 0.5, s.rotor_angle, alpha);
+  p.vrt.DrawRotated(p.Back(), pic::vrt::kStin, x, y, kBodyWidth, kBodyHeight, kBodyCentreX,
+                    kBodyCentreY, s.heading, alpha);
+  p.vrt.DrawRotated(p.Back(), pic::vrt::kVrtule, x, y, kRotorSize, kRotorSize, 0.5, 0.5,
+                    s.rotor_angle, alpha);
 }
 
 void DrawChair(const Painter& p, const Scene& s) {
@@ -94,8 +104,17 @@ void DrawChair(const Painter& p, const Scene& s) {
 void DrawHelicopterBody(const Painter& p, const Scene& s) {
   const int x = s.view_x + s.heli_screen_x - s.altitude;
   const int y = s.view_y + s.heli_screen_y + s.altitude;
-  p.vrt.DrawRotated(p.Back(), pic::vrt::kVrtulnik, x, y, 51, 115, 0.5, 0.3, s.heading, 255);
-  p.vrt.DrawRotated(p.Back(), pic::vrt::kVrtule, x, y, 98, 98, 0.5, 0.5, s.rotor_angle, 255);
+  p.vrt.DrawRotated(p.Back(), pic::vrt::kVrtulnik, x, y, kBodyWidth, kBodyHeight, kBodyCentreX,
+                    kBodyCentreY, s.heading, 255);
+  p.vrt.DrawRotated(p.Back(), pic::vrt::kVrtule, x, y, kRotorSize, kRotorSize, 0.5, 0.5,
+                    s.rotor_angle, 255);
+}
+
+void RememberHelicopterSprites(const Painter& p) {
+  // The rotors turn many degrees a tick, through all 256 angles, and would need
+  // working out anew every tick for the first few seconds of every level. A body
+  // turns slowly: it is remembered at a heading once drawn there twice.
+  p.vrt.RememberRotated(pic::vrt::kVrtule, kRotorSize, kRotorSize, 0.5, 0.5);
 }
 
 }  // namespace heli

@@ -17,6 +17,16 @@ void DrawRotorWash(const Painter& p, const Scene& s);
 void DrawHelicopterShadow(const Painter& p, const Scene& s);
 // The chair when it hangs out, its cable, and the warning while it is out.
 void DrawChair(const Painter& p, const Scene& s);
+
+// The helicopters' sprites as the flight view draws them: a body or its shadow
+// 51 x 115 turning about (0.5, 0.3) of it, a rotor 98 x 98 about its middle.
+constexpr int kBodyWidth = 51, kBodyHeight = 115, kRotorSize = 98;
+constexpr double kBodyCentreX = 0.5, kBodyCentreY = 0.3;
+// Works out ahead of play the helicopters' sprites that every tick turns (the
+// rotors) at every angle.
+void RememberHelicopterSprites(const Painter& p);
+// Readies the chair's warning in its font and colours.
+void PrepareChairWarning(media::Canvas& c);
 // The body and the rotor.
 void DrawHelicopterBody(const Painter& p, const Scene& s);
 

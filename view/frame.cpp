@@ -6,6 +6,7 @@
 #include "view/map_view.h"
 #include "view/objects_view.h"
 #include "view/people_view.h"
+#include "view/screens_view.h"
 
 namespace heli {
 
@@ -23,6 +24,15 @@ void DrawFlightView(const Painter& p, const Scene& s) {
     DrawHelicopterBody(p, s);
     DrawHelis(p, s);
   }
+}
+
+void PrepareFrames(const Painter& p) {
+  // On a canvas of its own: the display's keeps the settings the frames leave.
+  media::Canvas c;
+  PrepareIntroTexts(c);
+  PrepareTextOverlay(c);
+  PrepareChairWarning(c);
+  RememberHelicopterSprites(p);
 }
 
 void DrawPlayFrame(const Painter& p, const GameState& g) {

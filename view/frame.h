@@ -9,5 +9,9 @@ namespace heli {
 
 void DrawFlightView(const Painter& p, const Scene& s);
 void DrawPlayFrame(const Painter& p, const GameState& g);
+// Readies every text the frames write in its font and colour, and works out the
+// rotors at every angle, so that no frame opens a font, renders a fixed text or
+// works out a rotor's turn for the first time.
+void PrepareFrames(const Painter& p);
 
 }  // namespace heli

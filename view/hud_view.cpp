@@ -7,18 +7,34 @@
 namespace heli {
 
 namespace {
+
+constexpr char kHelp[] = "F1  Help";
 constexpr char kVortexWarning[] = "POZOR NEBEZPEČÍ TAMROX!! ";
+
 }  // namespace
+
+void PrepareTextOverlay(media::Canvas& c) {
+  c.Font.Size = 10;
+  for (media::TColor colour : {media::clBlack, media::clYellow}) {
+    c.Font.Color = colour;
+    c.PrepareText(kHelp);
+  }
+  c.Font.Size = 13;
+  for (media::TColor colour : {media::clBlack, media::clYellow}) {
+    c.Font.Color = colour;
+    c.PrepareText(Tr(kVortexWarning));
+  }
+}
 
 void DrawTextOverlay(const Painter& p, const GameState& s) {
   media::Canvas& c = p.Canvas();
   c.Brush.Style = media::BrushStyle::bsClear;
   c.Font.Color = media::clBlack;
   c.Font.Size = 10;
-  c.TextOut(700, 70, "F1  Help");
+  c.TextOut(700, 70, kHelp);
   c.Font.Color = media::clYellow;
   c.Font.Size = 10;
-  c.TextOut(702, 72, "F1  Help");
+  c.TextOut(702, 72, kHelp);
   if (s.vortex_warning != 0 && s.blink_tick >= 1 && s.blink_tick <= 10) {
     c.Font.Size = 13;
     c.Brush.Style = media::BrushStyle::bsSolid;

@@ -7,6 +7,8 @@
 namespace heli {
 
 void DrawTextOverlay(const Painter& p, const GameState& s);
+// Readies the overlay's texts in their fonts and colours.
+void PrepareTextOverlay(media::Canvas& c);
 void DrawHelp(const Painter& p, const GameState& s);
 void DrawClock(const Painter& p, const GameState& s);
 // The banner and the explosion of the crash step about to run.

@@ -16,6 +16,20 @@ constexpr Offset kHighlight[4] = {{-69, -30}, {-65, -34}, {-65, -42}, {-69, -25}
 
 }  // namespace
 
+namespace {
+
+constexpr char kPresents[] = "KOVRA  PRESENT...";
+constexpr char kWith[] = " ve spolupraci...";
+
+}  // namespace
+
+void PrepareIntroTexts(media::Canvas& c) {
+  c.Font.Color = media::clRed;
+  c.Font.Size = 15;
+  c.PrepareText(kPresents);
+  c.PrepareText(Tr(kWith));
+}
+
 void DrawIntro(const Painter& p, const GameState& s) {
   const i32 t = s.intro_tick;
   if (t > 259) p.ostrovy.DrawImage(p.Back(), pic::ostrovy::kIntro, 0, 0);
@@ -27,8 +41,8 @@ void DrawIntro(const Painter& p, const GameState& s) {
     c.Brush.Style = media::BrushStyle::bsClear;
     c.Font.Color = media::clRed;
     c.Font.Size = 15;
-    c.TextOut(250, 30, "KOVRA  PRESENT...");
-    if (t > 100) c.TextOut(250, 80, Tr(" ve spolupraci..."));
+    c.TextOut(250, 30, kPresents);
+    if (t > 100) c.TextOut(250, 80, Tr(kWith));
     c.ReleaseCanvas();
   }
 }
