@@ -30,7 +30,10 @@ struct LineOrder {
   using is_transparent = void;
   template <typename A, typename B>
   bool operator()(const A& a, const B& b) const {
-    return std::tie(a.font, a.color, a.text) < std::tie(b.font, b.color, b.text);
+    // Both texts as views: a tuple of a string against one of a view does not
+    // compare under every standard library.
+    const std::string_view ta = a.text, tb = b.text;
+    return std::tie(a.font, a.color, ta) < std::tie(b.font, b.color, tb);
   }
 };
 // Compared as views, so that both kinds of key order alike.
