@@ -17,7 +17,10 @@ struct LineKey {
   std::string text;
   FontSpec font;
   TColor color;
-  auto operator<=>(const LineKey&) const = default;
+  // Spelled out: not every standard library compares strings with <=> yet.
+  bool operator<(const LineKey& o) const {
+    return std::tie(text, font, color) < std::tie(o.text, o.font, o.color);
+  }
 };
 
 class TextCache {
