@@ -12,6 +12,10 @@
 #include <set>
 #include <vector>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 #include "media/keys.h"
 #include "media/png_writer.h"
 #include "shell/commands.h"
@@ -270,15 +274,54 @@ void PrintTickStats(const std::vector<double>& starts, double cpu_seconds, int r
       wall > 0 ? 100.0 * cpu_seconds / wall : 0.0);
 }
 
-int RunGame(const Options& given) {
-  Options options = given;
-  const bool timing = !options.timedemo.empty();
+// One run of the game, from the window's opening to its closing: the form, the
+// demo, the recording and the measurements, advanced one main tick at a time by the
+// program's loop (a real-time loop here, the browser's animation frames in a page).
+struct Session {
+  Options options;
+  bool timing = false;
+  std::unique_ptr<Player> player;
+  std::unique_ptr<TForm1> form;
+  std::unique_ptr<std::ofstream> dump;
+  std::unique_ptr<Recorder> recorder;
+  EventQueue queue;
+  media::Window* window = nullptr;
+  double period = 0, start = 0;
+  std::int64_t tick = 0;
+  std::vector<std::int64_t> tick_us;
+  std::vector<double> tick_starts;  // --tick-stats, with a window
+  std::clock_t cpu_start = 0;
+  int exit_status = 0;
+
+  // Opens the window and sets the game up; an exit status when it cannot start.
+  std::optional<int> Start(const Options& given);
+  // Another main tick is wanted.
+  bool Running() const {
+    return !form->closed && !stop_signal && (options.ticks < 0 || tick < options.ticks);
+  }
+  // Seconds until the next main tick is due on the wall clock (late: below zero).
+  double Wait() const {
+    return start + static_cast<double>(form->clock.NextTickStep()) * period - media::WallSeconds();
+  }
+  // Runs the next main tick with its events; false when the run ends with it.
+  bool Tick();
+  // Writes what the run leaves behind; the exit status.
+  int Finish();
+};
+
+std::optional<int> Session::Start(const Options& given) {
+  options = given;
+  timing = !options.timedemo.empty();
   if (timing) {
     options.play = options.timedemo;
+#ifdef __EMSCRIPTEN__
+    // A page has nothing headless: the frames go to its canvas, silently.
+    options.nosound = true;
+#else
     options.headless = true;
+#endif
   }
 
-  std::unique_ptr<Player> player;
   int rate = options.tick_rate;
   std::optional<std::uint32_t> seed = options.seed;
   if (!options.play.empty()) {
@@ -293,7 +336,7 @@ int RunGame(const Options& given) {
     }
   }
 
-  auto form = std::make_unique<TForm1>();
+  form = std::make_unique<TForm1>();
   TForm1& g = *form;
   g.session_seed = seed ? *seed : SeedFromWallClock();
 
@@ -314,7 +357,6 @@ int RunGame(const Options& given) {
   // The level asked for cannot be played: it said why on stderr.
   if (options.level && !StartAtLevel(g, *options.level)) return 1;
 
-  std::unique_ptr<std::ofstream> dump;
   if (!options.dump.empty()) {
     dump = std::make_unique<std::ofstream>(options.dump, std::ios::binary);
     if (!*dump) {
@@ -322,83 +364,65 @@ int RunGame(const Options& given) {
       return 1;
     }
   }
-  std::unique_ptr<Recorder> recorder;
   if (!options.record.empty()) recorder = std::make_unique<Recorder>(rate, g.session_seed);
 
   g.clock = TickClock(rate);
-  TickClock& clock = g.clock;
-  EventQueue queue;
-  media::Window* window = g.DXDraw.window();
-  const double period = 1.0 / clock.Rate();
-  double start = media::WallSeconds();
-  std::int64_t tick = 0;
-  std::vector<std::int64_t> tick_us;
-  std::vector<double> tick_starts;  // --tick-stats, with a window
-  const std::clock_t cpu_start = std::clock();
-  int exit_status = 0;
+  window = g.DXDraw.window();
+  period = 1.0 / g.clock.Rate();
+  start = media::WallSeconds();
+  cpu_start = std::clock();
+  return std::nullopt;
+}
 
-  while (!g.closed && !stop_signal && (options.ticks < 0 || tick < options.ticks)) {
-    const std::int64_t step = clock.NextTickStep();
-    if (window) {
-      // Real time: wait for the tick's moment, sleeping in whole milliseconds and
-      // taking the window's events as they come.
-      for (;;) {
-        window->PumpEvents(queue);
-        const double wait = start + static_cast<double>(step) * period - media::WallSeconds();
-        if (wait <= 0 || queue.closed || stop_signal) {
-          // A late tick runs once; the schedule moves on instead of catching up.
-          if (wait < -period) start -= wait;
-          break;
-        }
-        media::SleepSeconds(wait > 0.002 ? 0.001 : wait);
-      }
-      if (queue.closed || stop_signal) break;
-      if (options.tick_stats) tick_starts.push_back(media::WallSeconds());
-    }
-    const double before = timing ? media::WallSeconds() : 0;
-    const bool ticked = Step(g, [&] {
-                          if (player) {
-                            if (!player->Deliver(g, tick, recorder.get())) return false;
-                            queue.events.clear();  // the demo plays alone; the window only shows it
-                          } else {
-                            for (const WindowEvent& e : queue.events) {
-                              if (recorder) recorder->Event(tick, e);
-                              Deliver(g, e);
-                            }
-                            queue.events.clear();
+bool Session::Tick() {
+  TForm1& g = *form;
+  const double before = timing ? media::WallSeconds() : 0;
+  const bool ticked = Step(g, [&] {
+                        if (player) {
+                          if (!player->Deliver(g, tick, recorder.get())) return false;
+                          queue.events.clear();  // the demo plays alone; the window only shows it
+                        } else {
+                          for (const WindowEvent& e : queue.events) {
+                            if (recorder) recorder->Event(tick, e);
+                            Deliver(g, e);
                           }
-                          if (recorder) recorder->BeforeTick(tick);
-                          return true;
-                        }).ticked;
-    if (!ticked) break;
-    if (timing) tick_us.push_back(static_cast<std::int64_t>((media::WallSeconds() - before) * 1e6));
+                          queue.events.clear();
+                        }
+                        if (recorder) recorder->BeforeTick(tick);
+                        return true;
+                      }).ticked;
+  if (!ticked) return false;
+  if (timing) tick_us.push_back(static_cast<std::int64_t>((media::WallSeconds() - before) * 1e6));
 
-    if (dump && tick % options.dump_every == 0) *dump << DumpState(g, tick) << '\n';
-    for (const auto& [at, file] : options.screenshots_at)
-      if (at == tick && !media::WritePng(g.DXDraw.Frame(), file)) {
-        std::cerr << "heli-rescue: cannot write " << file << "\n";
-        exit_status = 1;
-      }
-    // F12: the frame just shown, into the save folder.
-    if (queue.screenshot_wanted) {
-      queue.screenshot_wanted = false;
-      const auto folder = SaveFolder().empty() ? std::filesystem::path(".") : SaveFolder();
-      const auto file = NewScreenshotPath(folder, std::time(nullptr));
-      if (media::WritePng(g.DXDraw.Frame(), file.string()))
-        std::cerr << "heli-rescue: screenshot " << file.string() << "\n";
-      else
-        std::cerr << "heli-rescue: cannot write " << file.string() << "\n";
+  if (dump && tick % options.dump_every == 0) *dump << DumpState(g, tick) << '\n';
+  for (const auto& [at, file] : options.screenshots_at)
+    if (at == tick && !media::WritePng(g.DXDraw.Frame(), file)) {
+      std::cerr << "heli-rescue: cannot write " << file << "\n";
+      exit_status = 1;
     }
-    ++tick;
-    // A demo without `end` stops with the tick of its last event; in a window the
-    // player takes the controls over from the next tick on.
-    if (player && player->Done()) {
-      if (!window) break;
-      player->LetGo(g, tick, recorder.get());
-      player.reset();
-    }
+  // F12: the frame just shown, into the save folder.
+  if (queue.screenshot_wanted) {
+    queue.screenshot_wanted = false;
+    const auto folder = SaveFolder().empty() ? std::filesystem::path(".") : SaveFolder();
+    const auto file = NewScreenshotPath(folder, std::time(nullptr));
+    if (media::WritePng(g.DXDraw.Frame(), file.string()))
+      std::cerr << "heli-rescue: screenshot " << file.string() << "\n";
+    else
+      std::cerr << "heli-rescue: cannot write " << file.string() << "\n";
   }
+  ++tick;
+  // A demo without `end` stops with the tick of its last event; in a window the
+  // player takes the controls over from the next tick on (a timed one just stops).
+  if (player && player->Done()) {
+    if (!window || timing) return false;
+    player->LetGo(g, tick, recorder.get());
+    player.reset();
+  }
+  return true;
+}
 
+int Session::Finish() {
+  TForm1& g = *form;
   if (recorder && !recorder->Write(options.record, tick)) {
     std::cerr << "heli-rescue: cannot write " << options.record << "\n";
     exit_status = 1;
@@ -410,7 +434,7 @@ int RunGame(const Options& given) {
   if (options.tick_stats) {
     if (window)
       PrintTickStats(tick_starts, static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC,
-                     clock.Rate());
+                     g.clock.Rate());
     else
       std::printf("tick stats: only a game in a window keeps time\n");
   }
@@ -426,11 +450,96 @@ int RunGame(const Options& given) {
   return exit_status;
 }
 
+#ifdef __EMSCRIPTEN__
+
+// In a page the browser calls the loop once per animation frame; nothing may wait.
+void WebFrame(void* data) {
+  auto* s = static_cast<Session*>(data);
+  bool going = s->Running();
+  s->window->PumpEvents(s->queue);
+  if (s->queue.closed) going = false;
+  if (s->timing) {
+    // As fast as it can, a share of each animation frame at a time, so that the
+    // page stays alive and shows the frames as they come.
+    const double until = media::WallSeconds() + 0.012;
+    while (going && (going = s->Tick()) && (going = s->Running()) && media::WallSeconds() < until) {
+    }
+  } else {
+    // The same schedule as in a window: every tick that is due, a late one once.
+    for (double wait; going && (wait = s->Wait()) <= 0;) {
+      if (wait < -s->period) s->start -= wait;
+      if (s->options.tick_stats) s->tick_starts.push_back(media::WallSeconds());
+      going = s->Tick() && s->Running();
+    }
+  }
+  s->window->Flush();
+  if (going) return;
+  emscripten_cancel_main_loop();
+  const int status = s->Finish();
+  std::fflush(nullptr);
+  // The page may still want the last picture before the window goes.
+  EM_ASM(
+      {
+        if (Module.heliEnded) Module.heliEnded($0);
+      },
+      status);
+  delete s;
+}
+
+int RunGame(const Options& options) {
+  auto session = std::make_unique<Session>();
+  if (auto status = session->Start(options)) {
+    EM_ASM(
+        {
+          if (Module.heliEnded) Module.heliEnded($0);
+        },
+        *status);
+    return *status;
+  }
+  // A page always has its canvas (headless is for the native program's tests).
+  if (!session->window) {
+    std::cerr << "heli-rescue: the page has no headless mode\n";
+    return 2;
+  }
+  emscripten_set_main_loop_arg(WebFrame, session.release(), 0, 0);
+  return 0;
+}
+
+#else
+
+int RunGame(const Options& options) {
+  Session s;
+  if (auto status = s.Start(options)) return *status;
+  while (s.Running()) {
+    if (s.window) {
+      // Real time: wait for the tick's moment, sleeping in whole milliseconds and
+      // taking the window's events as they come.
+      for (;;) {
+        s.window->PumpEvents(s.queue);
+        const double wait = s.Wait();
+        if (wait <= 0 || s.queue.closed || stop_signal) {
+          // A late tick runs once; the schedule moves on instead of catching up.
+          if (wait < -s.period) s.start -= wait;
+          break;
+        }
+        media::SleepSeconds(wait > 0.002 ? 0.001 : wait);
+      }
+      if (s.queue.closed || stop_signal) break;
+      if (s.options.tick_stats) s.tick_starts.push_back(media::WallSeconds());
+    }
+    if (!s.Tick()) break;
+  }
+  return s.Finish();
+}
+
+#endif
+
 }  // namespace
 
 int RunProgram(const Options& options) {
   CatchStopSignals();
   const int status = RunGame(options);
+#ifndef __EMSCRIPTEN__
   if (const int sig = stop_signal) {
     // Everything is closed: end by the signal itself, as the shell expects of a
     // program interrupted (status 128 + the signal's number).
@@ -440,6 +549,7 @@ int RunProgram(const Options& options) {
     std::raise(sig);
     return 128 + sig;
   }
+#endif
   return status;
 }
 
