@@ -4,6 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 #include <cerrno>
 #include <cstdio>
 #include <string>
@@ -127,6 +131,16 @@ LoadResult LoadProgress(GameState& g) {
 bool SaveProgress(const GameState& g, std::error_code* error) {
   const int e = WriteSaveFile(g.level);
   if (error) *error = std::error_code(e, std::generic_category());
+#ifdef __EMSCRIPTEN__
+  // In a page the save folder lives in the browser's storage: write it out now.
+  if (e == 0)
+    EM_ASM({
+      FS.syncfs(
+          false, function(err) {
+            if (err) console.warn("heli-rescue: the save did not reach the browser's storage", err);
+          });
+    });
+#endif
   return e == 0;
 }
 
