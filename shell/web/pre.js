@@ -1,0 +1,45 @@
+// The page's side of the program, run before it starts: the command line from the
+// page's address, the save folder in the browser's storage (IndexedDB), and a demo
+// fetched from the server.
+//
+//   index.html?demo=FILE     play the demo FILE (a path on the server)
+//   &fast                    ... as fast as the browser can (--timedemo), silently
+//   &level=N &seed=N &ticks=N &stats    --level, --seed, --ticks, --tick-stats
+(function() {
+  var query = new URLSearchParams(location.search);
+  var args = ["--save-dir", "/save"];
+  var demo = query.get("demo");
+  if (demo) args.push(query.has("fast") ? "--timedemo" : "--play", "/demo.demo");
+  [["level", "--level"], ["seed", "--seed"], ["ticks", "--ticks"]].forEach(function(p) {
+    if (query.has(p[0])) args.push(p[1], query.get(p[0]));
+  });
+  if (query.has("stats")) args.push("--tick-stats");
+  Module["arguments"] = args;
+
+  Module["preRun"] = [].concat(Module["preRun"] || [], function() {
+    FS.mkdir("/save");
+    FS.mount(IDBFS, {}, "/save");
+    addRunDependency("save");
+    FS.syncfs(true, function(err) {
+      if (err) console.warn("heli-rescue: the browser's storage cannot be read", err);
+      removeRunDependency("save");
+    });
+    if (demo) {
+      addRunDependency("demo");
+      fetch(demo)
+          .then(function(response) {
+            if (!response.ok) throw new Error(demo + ": " + response.status);
+            return response.arrayBuffer();
+          })
+          .then(function(bytes) {
+            FS.writeFile("/demo.demo", new Uint8Array(bytes));
+            removeRunDependency("demo");
+          })
+          .catch(function(err) {
+            // The program names the missing file and ends.
+            console.error("heli-rescue: cannot fetch the demo", err);
+            removeRunDependency("demo");
+          });
+    }
+  });
+})();
