@@ -45,6 +45,11 @@ int Step(SaveStep step, Action action) {
 
 // The new file gets the permissions a plain create would have given it.
 mode_t CreateMode() {
+#ifdef __EMSCRIPTEN__
+  // The browser's file system has no umask of its own (it reports 0777, which
+  // would leave the file unreadable once the page is loaded again).
+  return 0644;
+#endif
   const mode_t mask = ::umask(0);
   ::umask(mask);
   return 0666 & ~mask;
