@@ -1,5 +1,5 @@
 # The browser build, configured with emcmake by tools/web-build. SDL2, SDL2_ttf,
-# FreeType and libjpeg come from the folder HELI_WEB_PREFIX (built there from
+# FreeType, HarfBuzz and libjpeg come from the folder HELI_WEB_PREFIX (built there from
 # Debian's source packages), OpenAL is emscripten's own on Web Audio. The pictures,
 # sounds, level files and the font travel in the page's data file.
 set(HELI_WEB_PREFIX "" CACHE PATH "Where tools/web-build installed the browser build's libraries")
@@ -21,7 +21,8 @@ add_library(heli_web_libraries INTERFACE)
 target_include_directories(heli_web_libraries SYSTEM INTERFACE
                            ${HELI_WEB_PREFIX}/include ${HELI_WEB_PREFIX}/include/SDL2)
 target_link_libraries(heli_web_libraries INTERFACE
-                      ${HELI_WEB_PREFIX}/lib/libSDL2_ttf.a ${HELI_WEB_PREFIX}/lib/libfreetype.a
+                      ${HELI_WEB_PREFIX}/lib/libSDL2_ttf.a ${HELI_WEB_PREFIX}/lib/libharfbuzz.a
+                      ${HELI_WEB_PREFIX}/lib/libfreetype.a
                       ${HELI_WEB_PREFIX}/lib/libSDL2.a ${HELI_WEB_PREFIX}/lib/libjpeg.a openal)
 set(HELI_MEDIA_LIBRARIES heli_web_libraries)
 # No PNG library in the page: the browser encodes its pictures. The picture-list
