@@ -1,6 +1,6 @@
 // The page's side of the program, run before it starts: the command line from the
-// page's address, the save folder in the browser's storage (IndexedDB), and a demo
-// fetched from the server.
+// page's address, the save folder in the browser's storage (IndexedDB), a demo
+// fetched from the server, and sound that starts with the player's first gesture.
 //
 //   index.html?demo=FILE     play the demo FILE (a path on the server)
 //   &fast                    ... as fast as the browser can (--timedemo), silently
@@ -41,5 +41,27 @@
             removeRunDependency("demo");
           });
     }
+  });
+})();
+
+// Browsers start sound only after a gesture, and Escape (the first key most players
+// press, to skip the intro) does not count as one. The sound's context is resumed
+// at every key, click and touch until it runs.
+(function() {
+  var Original = window.AudioContext || window.webkitAudioContext;
+  if (!Original) return;
+  var contexts = [];
+  window.AudioContext = function(options) {
+    var context = options === undefined ? new Original() : new Original(options);
+    contexts.push(context);
+    return context;
+  };
+  window.AudioContext.prototype = Original.prototype;
+  ["keydown", "mousedown", "touchstart"].forEach(function(type) {
+    document.addEventListener(type, function() {
+      contexts.forEach(function(context) {
+        if (context.state === "suspended") context.resume();
+      });
+    }, true);
   });
 })();
