@@ -291,6 +291,7 @@ struct Session {
   std::vector<std::int64_t> tick_us;
   std::vector<double> tick_starts;  // --tick-stats, with a window
   std::clock_t cpu_start = 0;
+  double busy_seconds = 0;  // in a page: the time its animation frames took (no processor clock)
   int exit_status = 0;
 
   // Opens the window and sets the game up; an exit status when it cannot start.
@@ -433,8 +434,12 @@ int Session::Finish() {
   }
   if (options.tick_stats) {
     if (window)
+#ifdef __EMSCRIPTEN__
+      PrintTickStats(tick_starts, busy_seconds, g.clock.Rate());
+#else
       PrintTickStats(tick_starts, static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC,
                      g.clock.Rate());
+#endif
     else
       std::printf("tick stats: only a game in a window keeps time\n");
   }
@@ -455,6 +460,7 @@ int Session::Finish() {
 // In a page the browser calls the loop once per animation frame; nothing may wait.
 void WebFrame(void* data) {
   auto* s = static_cast<Session*>(data);
+  const double began = media::WallSeconds();
   bool going = s->Running();
   s->window->PumpEvents(s->queue);
   if (s->queue.closed) going = false;
@@ -473,6 +479,7 @@ void WebFrame(void* data) {
     }
   }
   s->window->Flush();
+  s->busy_seconds += media::WallSeconds() - began;
   if (going) return;
   emscripten_cancel_main_loop();
   const int status = s->Finish();
