@@ -16,6 +16,11 @@
   if (query.has("stats")) args.push("--tick-stats");
   Module["arguments"] = args;
 
+  // Calls back once everything saved so far is in the browser's storage.
+  Module["heliStored"] = function(callback) {
+    FS.syncfs(false, callback);
+  };
+
   Module["preRun"] = [].concat(Module["preRun"] || [], function() {
     FS.mkdir("/save");
     FS.mount(IDBFS, {}, "/save");
