@@ -138,13 +138,7 @@ bool SaveProgress(const GameState& g, std::error_code* error) {
   if (error) *error = std::error_code(e, std::generic_category());
 #ifdef __EMSCRIPTEN__
   // In a page the save folder lives in the browser's storage: write it out now.
-  if (e == 0)
-    EM_ASM({
-      FS.syncfs(
-          false, function(err) {
-            if (err) console.warn("heli-rescue: the save did not reach the browser's storage", err);
-          });
-    });
+  if (e == 0) EM_ASM({ Module.heliSync(); });
 #endif
   return e == 0;
 }

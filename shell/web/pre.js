@@ -16,9 +16,22 @@
   if (query.has("stats")) args.push("--tick-stats");
   Module["arguments"] = args;
 
+  // The game calls heliSync after each save: the save folder goes to the browser's
+  // storage, one write after the other.
+  var stored = Promise.resolve();
+  Module["heliSync"] = function() {
+    stored = stored.then(function() {
+      return new Promise(function(resolve) {
+        FS.syncfs(false, function(err) {
+          if (err) console.warn("heli-rescue: the save did not reach the browser's storage", err);
+          resolve();
+        });
+      });
+    });
+  };
   // Calls back once everything saved so far is in the browser's storage.
   Module["heliStored"] = function(callback) {
-    FS.syncfs(false, callback);
+    stored.then(callback);
   };
 
   Module["preRun"] = [].concat(Module["preRun"] || [], function() {
