@@ -34,7 +34,6 @@ list(APPEND MEDIA_SOURCES ${CMAKE_SOURCE_DIR}/media/web/png_writer.cpp)
 # The program as heli-rescue.js, .wasm and .data, beside the page (index.html).
 function(heli_web_page target)
   set(packed)
-  set(packed_files)
   foreach(f ${HELI_ASSET_FILES})
     file(RELATIVE_PATH rel ${CMAKE_SOURCE_DIR}/assets ${f})
     list(APPEND packed "SHELL:--preload-file ${f}@/assets/${rel}")
