@@ -1,6 +1,8 @@
 #include "media/fonts.h"
 
+#ifndef __EMSCRIPTEN__
 #include <fontconfig/fontconfig.h>
+#endif
 
 #include <fstream>
 
@@ -12,6 +14,7 @@ bool Readable(const std::string& path) {
   return !path.empty() && std::ifstream(path).good();
 }
 
+#ifndef __EMSCRIPTEN__
 // Asks fontconfig for a face of the family; accepts it only if it really is that
 // family and covers the letters of the game's Czech texts.
 std::string FindWithFontconfig(bool bold) {
@@ -45,13 +48,21 @@ std::string FindWithFontconfig(bool bold) {
   return found;
 }
 
+#endif
+
 std::string Find(bool bold) {
+#ifdef __EMSCRIPTEN__
+  // A page has no fontconfig: DejaVu Sans comes with it, beside the level files.
+  std::string path = std::string("/fonts/") + (bold ? "DejaVuSans-Bold.ttf" : "DejaVuSans.ttf");
+  if (Readable(path)) return path;
+#else
   std::string path = FindWithFontconfig(bold);
   if (Readable(path)) return path;
   for (const char* dir : {"/usr/share/fonts/truetype/dejavu/", "/usr/local/share/fonts/"}) {
     path = std::string(dir) + (bold ? "DejaVuSans-Bold.ttf" : "DejaVuSans.ttf");
     if (Readable(path)) return path;
   }
+#endif
   // A bold face may be missing where the regular one exists.
   return bold ? Find(false) : std::string();
 }

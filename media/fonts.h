@@ -1,6 +1,7 @@
 #pragma once
 // The game's sans-serif face: found through fontconfig, checked for the Czech
-// letters, falling back to DejaVu Sans.
+// letters, falling back to DejaVu Sans. In the browser, the DejaVu Sans files that
+// come with the page.
 #include <string>
 
 namespace media {

@@ -1,13 +1,17 @@
 #include "media/rotated_cache.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 
 namespace media {
 
 std::uint64_t RotatedShape::Hash() const {
-  const auto bits = [](double v) { return std::bit_cast<std::uint64_t>(v); };
+  // memcpy rather than std::bit_cast, which not every standard library has yet.
+  const auto bits = [](double v) {
+    std::uint64_t b;
+    std::memcpy(&b, &v, sizeof b);
+    return b;
+  };
   std::uint64_t h = 0x9E3779B97F4A7C15ull;
   for (std::uint64_t v : {static_cast<std::uint64_t>(static_cast<std::uint32_t>(pattern)),
                           static_cast<std::uint64_t>(static_cast<std::uint32_t>(width)),
@@ -33,7 +37,9 @@ void RotatedCache::Allocate() {
   free_ = std::make_unique<int[]>(n);
   for (int i = 0; i < max_entries_; ++i) free_[static_cast<std::size_t>(i)] = max_entries_ - 1 - i;
   free_count_ = max_entries_;
-  const std::size_t buckets = std::bit_ceil(n * 2);
+  // A power of two at least twice the entries (std::bit_ceil is not in every library).
+  std::size_t buckets = 1;
+  while (buckets < n * 2) buckets *= 2;
   bucket_heads_storage_ = std::make_unique<int[]>(buckets);
   buckets_ = std::span<int>(bucket_heads_storage_.get(), buckets);
   std::fill(buckets_.begin(), buckets_.end(), -1);

@@ -2,6 +2,10 @@
 
 #include <SDL.h>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 #include <algorithm>
 #include <cstdio>
 #include <thread>
@@ -51,6 +55,19 @@ void Window::Open(WindowMode mode, int width, int height, const std::string& tit
     throw Error(std::string("no display could be opened: no X11 or Wayland display found") +
                 kHeadless);
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");  // sharp, nearest-pixel scaling
+#ifdef __EMSCRIPTEN__
+  // In a page the window is the page's canvas at the picture's own size; the page
+  // scales it to the browser's window, sharp and letterboxed, and Flush paints it.
+  window_ = SDL_CreateWindow(title.c_str(), 0, 0, width, height, 0);
+  if (!window_) throw Error(std::string("The window cannot be made: ") + SDL_GetError());
+  shown_.assign(static_cast<std::size_t>(width) * height, 0);
+  rgba_.assign(shown_.size(), 0xFF000000u);
+  taken_keys_.clear();
+  focused_ = true;
+  (void)mode;
+  (void)frame_rate;
+  return;
+#endif
 
   // Every mode can become a window (Alt+Enter), and a window can be resized.
   Uint32 flags = SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE;
@@ -128,6 +145,22 @@ bool Window::Usable() const {
 }
 
 void Window::Show(const Surface& frame, std::span<const Overlay> overlays) {
+#ifdef __EMSCRIPTEN__
+  if (!window_ || frame.Width() != width_ || frame.Height() != height_) return;
+  for (int y = 0; y < height_; ++y)
+    std::copy_n(frame.Row(y), width_, shown_.begin() + static_cast<std::ptrdiff_t>(y) * width_);
+  for (const Overlay& o : overlays) {
+    CopyRect r{0, 0, o.picture->Width(), o.picture->Height(), o.left, o.top};
+    if (!o.picture->Valid() ||
+        !ClipCopy(r, o.picture->Width(), o.picture->Height(), frame.Width(), frame.Height()))
+      continue;
+    for (int y = 0; y < static_cast<int>(r.h); ++y)
+      std::copy_n(o.picture->Row(static_cast<int>(r.sy) + y) + static_cast<int>(r.sx), r.w,
+                  shown_.begin() + static_cast<std::ptrdiff_t>(r.dy + y) * width_ + r.dx);
+  }
+  shown_pending_ = true;
+  return;
+#endif
   if (!texture_ || !frame.Valid()) return;
   SDL_UpdateTexture(texture_, nullptr, frame.Row(0), frame.PitchPixels() * 2);
   for (const Overlay& o : overlays) {
@@ -144,6 +177,28 @@ void Window::Show(const Surface& frame, std::span<const Overlay> overlays) {
   SDL_RenderClear(renderer_);
   SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
   SDL_RenderPresent(renderer_);
+}
+
+void Window::Flush() {
+#ifdef __EMSCRIPTEN__
+  if (!shown_pending_) return;
+  shown_pending_ = false;
+  // Red, green, blue and opaque alpha in memory order, as ImageData holds them.
+  for (std::size_t i = 0; i < shown_.size(); ++i) {
+    const Pixel p = shown_[i];
+    rgba_[i] = std::uint32_t{Red8(p)} | std::uint32_t{Green8(p)} << 8 |
+               std::uint32_t{Blue8(p)} << 16 | 0xFF000000u;
+  }
+  // clang-format off
+  EM_ASM({
+    var canvas = Module["canvas"];
+    if (!canvas) return;
+    if (!Module.heliContext) Module.heliContext = canvas.getContext("2d", {alpha: false});
+    var pixels = new Uint8ClampedArray(HEAPU8.buffer, $0, $1 * $2 * 4);
+    Module.heliContext.putImageData(new ImageData(pixels, $1, $2), 0, 0);
+  }, rgba_.data(), width_, height_);
+  // clang-format on
+#endif
 }
 
 void Window::SetCursor(int cursor) {
@@ -166,11 +221,24 @@ void Window::SetCursor(int cursor) {
 }
 
 bool Window::FullScreen() const {
+#ifdef __EMSCRIPTEN__
+  return EM_ASM_INT({ return document.fullscreenElement ? 1 : 0; }) != 0;
+#endif
   return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
 }
 
 void Window::ToggleFullScreen() {
   if (!window_) return;
+#ifdef __EMSCRIPTEN__
+  // The whole page goes full screen; it keeps the canvas letterboxed itself.
+  EM_ASM({
+    if (document.fullscreenElement)
+      document.exitFullscreen();
+    else if (document.documentElement.requestFullscreen)
+      document.documentElement.requestFullscreen();
+  });
+  return;
+#endif
   if (!FullScreen()) {
     SDL_GetWindowSize(window_, &windowed_w_, &windowed_h_);
     SDL_SetWindowFullscreen(window_, fullscreen_flag_);

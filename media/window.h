@@ -64,6 +64,10 @@ class Window {
     int left, top;
   };
   void Show(const Surface& frame, std::span<const Overlay> overlays = {});
+  // Puts the frame last shown on the screen where the screen takes pictures only
+  // between the program's own turns (a browser's canvas, once per animation frame);
+  // elsewhere Show has done so already.
+  void Flush();
   // -1 hides the cursor, -21 shows the hand, anything else the arrow.
   void SetCursor(int cursor);
   // Hands the events to the sink. Alt+Enter (either Enter) switches between full
@@ -90,6 +94,11 @@ class Window {
   bool center_on_leaving_ = false;       // opened full screen
   // Keys whose press was taken here: their release is taken too.
   std::vector<int> taken_keys_;
+#ifdef __EMSCRIPTEN__
+  std::vector<Pixel> shown_;         // the frame last shown, kept until Flush
+  std::vector<std::uint32_t> rgba_;  // the same in the canvas's byte order
+  bool shown_pending_ = false;
+#endif
 };
 
 // Keeps SDL from handling SIGINT and SIGTERM itself; called before any part of SDL

@@ -70,10 +70,16 @@ bool UseLanguage(Language language, const fs::path& program_folder) {
   for (const fs::path& folder : folders) {
     std::error_code ec;
     if (!fs::is_regular_file(folder / catalogue, ec)) continue;
-    // Messages only: numbers and everything else keep the C locale's forms. The
-    // catalogue is chosen by LANGUAGE, which gettext reads under any locale but C.
+      // Messages only: numbers and everything else keep the C locale's forms.
+#ifdef __GLIBC__
+    // The catalogue is chosen by LANGUAGE, which gettext reads under any locale but C.
     setenv("LANGUAGE", LanguageCode(language), 1);
     if (!std::setlocale(LC_MESSAGES, "C.UTF-8")) return false;
+#else
+    // Other C libraries (the browser build's) take the catalogue by the messages'
+    // locale name and need no locale installed for it.
+    if (!std::setlocale(LC_MESSAGES, LanguageCode(language))) return false;
+#endif
     bindtextdomain(kTextDomain, fs::absolute(folder, ec).c_str());
     bind_textdomain_codeset(kTextDomain, "UTF-8");
     Current() = language;

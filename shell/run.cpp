@@ -14,6 +14,10 @@
 #include <set>
 #include <vector>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 #include "media/keys.h"
 #include "media/png_writer.h"
 #include "shell/commands.h"
@@ -247,8 +251,11 @@ std::int64_t Percentile(std::vector<std::int64_t> v, double p) {
 }
 
 // The processor time of this thread: the timedemo's clock, which other programs'
-// turns on the processor do not move.
+// turns on the processor do not move. A page has no such clock: there, the wall clock.
 double ThreadSeconds() {
+#ifdef __EMSCRIPTEN__
+  return media::WallSeconds();
+#endif
   timespec t{};
   clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
   return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
@@ -287,20 +294,25 @@ void PrintTimedemo(const std::vector<std::int64_t>& tick_ns, std::vector<std::in
       static_cast<long long>(tick_ns.size()), total,
       total > 0 ? static_cast<double>(tick_ns.size()) / total : 0.0, median / 1e3, p99 / 1e3,
       max / 1e3);
-  const double copy = std::max<double>(static_cast<double>(Percentile(copy_ns, 0.5)), 1.0);
-  std::printf(
-      "timedemo: a frame copy (800 x 600 x 2 bytes) %.1f us; in frame copies: median %.1f, "
-      "p99 %.1f, max %.1f (tick %lld)",
-      copy / 1e3, median / copy, p99 / copy, max / copy,
-      static_cast<long long>(slowest - tick_ns.begin()));
-  if (tick_ns.size() > 1) {
-    const auto after = std::max_element(tick_ns.begin() + 1, tick_ns.end());
-    std::printf("; tick 0 %.1f, the slowest after it %.1f (tick %lld)",
-                static_cast<double>(tick_ns.front()) / copy, static_cast<double>(*after) / copy,
-                static_cast<long long>(after - tick_ns.begin()));
+  const double copy = static_cast<double>(Percentile(copy_ns, 0.5));
+  if (copy <= 0) {
+    // A browser's clock steps in tenths of a millisecond: no copy takes that long.
+    std::printf("timedemo: the clock is too coarse to time a frame copy\n");
+  } else {
+    std::printf(
+        "timedemo: a frame copy (800 x 600 x 2 bytes) %.1f us; in frame copies: median %.1f, "
+        "p99 %.1f, max %.1f (tick %lld)",
+        copy / 1e3, median / copy, p99 / copy, max / copy,
+        static_cast<long long>(slowest - tick_ns.begin()));
+    if (tick_ns.size() > 1) {
+      const auto after = std::max_element(tick_ns.begin() + 1, tick_ns.end());
+      std::printf("; tick 0 %.1f, the slowest after it %.1f (tick %lld)",
+                  static_cast<double>(tick_ns.front()) / copy, static_cast<double>(*after) / copy,
+                  static_cast<long long>(after - tick_ns.begin()));
+    }
+    std::printf("\n");
   }
-  std::printf("\ntimedemo: start-up to the first presented frame %.1f ms\n",
-              start_up_seconds * 1e3);
+  std::printf("timedemo: start-up to the first presented frame %.1f ms\n", start_up_seconds * 1e3);
 }
 
 // How evenly the ticks of a game in a window came: the spread of the intervals
@@ -335,20 +347,63 @@ void PrintTickStats(const std::vector<double>& starts, double cpu_seconds, int r
       wall > 0 ? 100.0 * cpu_seconds / wall : 0.0);
 }
 
-int RunGame(const Options& given) {
+// One run of the game, from the window's opening to its closing: the form, the
+// demo, the recording and the measurements, advanced one main tick at a time by the
+// program's loop (a real-time loop here, the browser's animation frames in a page).
+struct Session {
+  Options options;
+  bool timing = false;
+  std::unique_ptr<Player> player;
+  std::unique_ptr<TForm1> form;
+  std::unique_ptr<std::ofstream> dump;
+  std::unique_ptr<Recorder> recorder;
+  EventQueue queue;
+  media::Window* window = nullptr;
+  double period = 0, start = 0;
+  std::int64_t tick = 0;
+  std::vector<std::int64_t> tick_ns;  // the timedemo's ticks, on the thread's processor clock
+  std::vector<std::int64_t> copy_ns;  // the timedemo's frame copies
+  double program_start = 0;
+  double first_frame = 0;  // seconds from the start to the end of the first tick
+  bool pause_in_background = false;
+  std::vector<double> tick_starts;  // --tick-stats, with a window
+  std::clock_t cpu_start = 0;
+  double busy_seconds = 0;  // in a page: the time its animation frames took (no processor clock)
+  int exit_status = 0;
+
+  // Opens the window and sets the game up; an exit status when it cannot start.
+  std::optional<int> Start(const Options& given);
+  // Another main tick is wanted.
+  bool Running() const {
+    return !form->closed && !stop_signal && (options.ticks < 0 || tick < options.ticks);
+  }
+  // Seconds until the next main tick is due on the wall clock (late: below zero).
+  double Wait() const {
+    return start + static_cast<double>(form->clock.NextTickStep()) * period - media::WallSeconds();
+  }
+  // Runs the next main tick with its events; false when the run ends with it.
+  bool Tick();
+  // Writes what the run leaves behind; the exit status.
+  int Finish();
+};
+
+std::optional<int> Session::Start(const Options& given) {
   // Half of the timedemo's frame copies before the demo and half after, so that
   // both see the machine as the ticks did; these before the start-up is timed.
-  std::vector<std::int64_t> copy_ns;
   if (!given.timedemo.empty()) TimeFrameCopies(200, copy_ns);
-  const double program_start = media::WallSeconds();
-  Options options = given;
-  const bool timing = !options.timedemo.empty();
+  program_start = media::WallSeconds();
+  options = given;
+  timing = !options.timedemo.empty();
   if (timing) {
     options.play = options.timedemo;
+#ifdef __EMSCRIPTEN__
+    // A page has nothing headless: the frames go to its canvas, silently.
+    options.nosound = true;
+#else
     options.headless = true;
+#endif
   }
 
-  std::unique_ptr<Player> player;
   int rate = options.tick_rate;
   std::optional<std::uint32_t> seed = options.seed;
   if (!options.play.empty()) {
@@ -363,7 +418,7 @@ int RunGame(const Options& given) {
     }
   }
 
-  auto form = std::make_unique<TForm1>();
+  form = std::make_unique<TForm1>();
   TForm1& g = *form;
   g.session_seed = seed ? *seed : SeedFromWallClock();
 
@@ -403,12 +458,11 @@ int RunGame(const Options& given) {
   g.DXSound1.SetVolume(settings.volume);
   g.DXInput1.SetKeyAssignments(settings.keys);
   g.rumble_on = settings.rumble;
-  const bool pause_in_background = settings.pause_in_background;
+  pause_in_background = settings.pause_in_background;
   create(g);
   // The level asked for cannot be played: it said why on stderr.
   if (options.level && !StartAtLevel(g, *options.level)) return 1;
 
-  std::unique_ptr<std::ofstream> dump;
   if (!options.dump.empty()) {
     dump = std::make_unique<std::ofstream>(options.dump, std::ios::binary);
     if (!*dump) {
@@ -416,95 +470,68 @@ int RunGame(const Options& given) {
       return 1;
     }
   }
-  std::unique_ptr<Recorder> recorder;
   if (!options.record.empty()) recorder = std::make_unique<Recorder>(rate, g.session_seed);
 
   g.clock = TickClock(rate);
-  TickClock& clock = g.clock;
-  EventQueue queue;
-  media::Window* window = g.DXDraw.window();
-  const double period = 1.0 / clock.Rate();
-  double start = media::WallSeconds();
-  std::int64_t tick = 0;
-  std::vector<std::int64_t> tick_ns;
-  double first_frame = 0;           // seconds from the start to the end of the first tick
-  std::vector<double> tick_starts;  // --tick-stats, with a window
-  const std::clock_t cpu_start = std::clock();
-  int exit_status = 0;
+  window = g.DXDraw.window();
+  period = 1.0 / g.clock.Rate();
+  start = media::WallSeconds();
+  cpu_start = std::clock();
+  return std::nullopt;
+}
 
-  while (!g.closed && !stop_signal && (options.ticks < 0 || tick < options.ticks)) {
-    const std::int64_t step = clock.NextTickStep();
-    if (window) {
-      // Real time: wait for the tick's moment, sleeping in whole milliseconds and
-      // taking the window's events as they come.
-      for (;;) {
-        window->PumpEvents(queue);
-        // Paused in the background: the schedule waits with the game, silent.
-        if (pause_in_background && !window->HasFocus() && !queue.closed && !stop_signal) {
-          g.DXSound1.SetFocus(false);
-          const double paused_at = media::WallSeconds();
-          media::SleepSeconds(0.01);
-          start += media::WallSeconds() - paused_at;
-          continue;
-        }
-        const double wait = start + static_cast<double>(step) * period - media::WallSeconds();
-        if (wait <= 0 || queue.closed || stop_signal) {
-          // A late tick runs once; the schedule moves on instead of catching up.
-          if (wait < -period) start -= wait;
-          break;
-        }
-        media::SleepSeconds(wait > 0.002 ? 0.001 : wait);
-      }
-      if (queue.closed || stop_signal) break;
-      if (options.tick_stats) tick_starts.push_back(media::WallSeconds());
-    }
-    const double before = timing ? ThreadSeconds() : 0;
-    const bool ticked = Step(g, [&] {
-                          if (player) {
-                            if (!player->Deliver(g, tick, recorder.get())) return false;
-                            queue.events.clear();  // the demo plays alone; the window only shows it
-                          } else {
-                            for (const WindowEvent& e : queue.events) {
-                              if (recorder) recorder->Event(tick, e);
-                              Deliver(g, e);
-                            }
-                            queue.events.clear();
+bool Session::Tick() {
+  TForm1& g = *form;
+  const double before = timing ? ThreadSeconds() : 0;
+  const bool ticked = Step(g, [&] {
+                        if (player) {
+                          if (!player->Deliver(g, tick, recorder.get())) return false;
+                          queue.events.clear();  // the demo plays alone; the window only shows it
+                        } else {
+                          for (const WindowEvent& e : queue.events) {
+                            if (recorder) recorder->Event(tick, e);
+                            Deliver(g, e);
                           }
-                          if (recorder) recorder->BeforeTick(tick, g.DXInput1.KeyAssignments());
-                          return true;
-                        }).ticked;
-    if (!ticked) break;
-    if (timing) {
-      tick_ns.push_back(static_cast<std::int64_t>((ThreadSeconds() - before) * 1e9));
-      if (tick == 0) first_frame = media::WallSeconds() - program_start;
-    }
-
-    if (dump && tick % options.dump_every == 0) *dump << DumpState(g, tick) << '\n';
-    for (const auto& [at, file] : options.screenshots_at)
-      if (at == tick && !media::WritePng(g.DXDraw.Frame(), file)) {
-        std::cerr << "heli-rescue: cannot write " << file << "\n";
-        exit_status = 1;
-      }
-    // F12: the frame just shown, into the save folder.
-    if (queue.screenshot_wanted) {
-      queue.screenshot_wanted = false;
-      const auto folder = SaveFolder().empty() ? std::filesystem::path(".") : SaveFolder();
-      const auto file = NewScreenshotPath(folder, std::time(nullptr));
-      if (media::WritePng(g.DXDraw.Frame(), file.string()))
-        std::cerr << "heli-rescue: screenshot " << file.string() << "\n";
-      else
-        std::cerr << "heli-rescue: cannot write " << file.string() << "\n";
-    }
-    ++tick;
-    // A demo without `end` stops with the tick of its last event; in a window the
-    // player takes the controls over from the next tick on.
-    if (player && player->Done()) {
-      if (!window) break;
-      player->LetGo(g, tick, recorder.get());
-      player.reset();
-    }
+                          queue.events.clear();
+                        }
+                        if (recorder) recorder->BeforeTick(tick, g.DXInput1.KeyAssignments());
+                        return true;
+                      }).ticked;
+  if (!ticked) return false;
+  if (timing) {
+    tick_ns.push_back(static_cast<std::int64_t>((ThreadSeconds() - before) * 1e9));
+    if (tick == 0) first_frame = media::WallSeconds() - program_start;
   }
 
+  if (dump && tick % options.dump_every == 0) *dump << DumpState(g, tick) << '\n';
+  for (const auto& [at, file] : options.screenshots_at)
+    if (at == tick && !media::WritePng(g.DXDraw.Frame(), file)) {
+      std::cerr << "heli-rescue: cannot write " << file << "\n";
+      exit_status = 1;
+    }
+  // F12: the frame just shown, into the save folder.
+  if (queue.screenshot_wanted) {
+    queue.screenshot_wanted = false;
+    const auto folder = SaveFolder().empty() ? std::filesystem::path(".") : SaveFolder();
+    const auto file = NewScreenshotPath(folder, std::time(nullptr));
+    if (media::WritePng(g.DXDraw.Frame(), file.string()))
+      std::cerr << "heli-rescue: screenshot " << file.string() << "\n";
+    else
+      std::cerr << "heli-rescue: cannot write " << file.string() << "\n";
+  }
+  ++tick;
+  // A demo without `end` stops with the tick of its last event; in a window the
+  // player takes the controls over from the next tick on (a timed one just stops).
+  if (player && player->Done()) {
+    if (!window || timing) return false;
+    player->LetGo(g, tick, recorder.get());
+    player.reset();
+  }
+  return true;
+}
+
+int Session::Finish() {
+  TForm1& g = *form;
   if (recorder && !recorder->Write(options.record, tick)) {
     std::cerr << "heli-rescue: cannot write " << options.record << "\n";
     exit_status = 1;
@@ -515,8 +542,12 @@ int RunGame(const Options& given) {
   }
   if (options.tick_stats) {
     if (window)
+#ifdef __EMSCRIPTEN__
+      PrintTickStats(tick_starts, busy_seconds, g.clock.Rate());
+#else
       PrintTickStats(tick_starts, static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC,
-                     clock.Rate());
+                     g.clock.Rate());
+#endif
     else
       std::printf("tick stats: only a game in a window keeps time\n");
   }
@@ -527,11 +558,106 @@ int RunGame(const Options& given) {
   return exit_status;
 }
 
+#ifdef __EMSCRIPTEN__
+
+// In a page the browser calls the loop once per animation frame; nothing may wait.
+void WebFrame(void* data) {
+  auto* s = static_cast<Session*>(data);
+  const double began = media::WallSeconds();
+  bool going = s->Running();
+  s->window->PumpEvents(s->queue);
+  if (s->queue.closed) going = false;
+  if (s->timing) {
+    // As fast as it can, a share of each animation frame at a time, so that the
+    // page stays alive and shows the frames as they come.
+    const double until = media::WallSeconds() + 0.012;
+    while (going && (going = s->Tick()) && (going = s->Running()) && media::WallSeconds() < until) {
+    }
+  } else {
+    // The same schedule as in a window: every tick that is due, a late one once.
+    for (double wait; going && (wait = s->Wait()) <= 0;) {
+      if (wait < -s->period) s->start -= wait;
+      if (s->options.tick_stats) s->tick_starts.push_back(media::WallSeconds());
+      going = s->Tick() && s->Running();
+    }
+  }
+  s->window->Flush();
+  s->busy_seconds += media::WallSeconds() - began;
+  if (going) return;
+  emscripten_cancel_main_loop();
+  const int status = s->Finish();
+  std::fflush(nullptr);
+  // The page may still want the last picture before the window goes.
+  EM_ASM(
+      {
+        if (Module.heliEnded) Module.heliEnded($0);
+      },
+      status);
+  delete s;
+}
+
+int RunGame(const Options& options) {
+  auto session = std::make_unique<Session>();
+  if (auto status = session->Start(options)) {
+    EM_ASM(
+        {
+          if (Module.heliEnded) Module.heliEnded($0);
+        },
+        *status);
+    return *status;
+  }
+  // A page always has its canvas (headless is for the native program's tests).
+  if (!session->window) {
+    std::cerr << "heli-rescue: the page has no headless mode\n";
+    return 2;
+  }
+  emscripten_set_main_loop_arg(WebFrame, session.release(), 0, 0);
+  return 0;
+}
+
+#else
+
+int RunGame(const Options& options) {
+  Session s;
+  if (auto status = s.Start(options)) return *status;
+  while (s.Running()) {
+    if (s.window) {
+      // Real time: wait for the tick's moment, sleeping in whole milliseconds and
+      // taking the window's events as they come.
+      for (;;) {
+        s.window->PumpEvents(s.queue);
+        // Paused in the background: the schedule waits with the game, silent.
+        if (s.pause_in_background && !s.window->HasFocus() && !s.queue.closed && !stop_signal) {
+          s.form->DXSound1.SetFocus(false);
+          const double paused_at = media::WallSeconds();
+          media::SleepSeconds(0.01);
+          s.start += media::WallSeconds() - paused_at;
+          continue;
+        }
+        const double wait = s.Wait();
+        if (wait <= 0 || s.queue.closed || stop_signal) {
+          // A late tick runs once; the schedule moves on instead of catching up.
+          if (wait < -s.period) s.start -= wait;
+          break;
+        }
+        media::SleepSeconds(wait > 0.002 ? 0.001 : wait);
+      }
+      if (s.queue.closed || stop_signal) break;
+      if (s.options.tick_stats) s.tick_starts.push_back(media::WallSeconds());
+    }
+    if (!s.Tick()) break;
+  }
+  return s.Finish();
+}
+
+#endif
+
 }  // namespace
 
 int RunProgram(const Options& options) {
   CatchStopSignals();
   const int status = RunGame(options);
+#ifndef __EMSCRIPTEN__
   if (const int sig = stop_signal) {
     // Everything is closed: end by the signal itself, as the shell expects of a
     // program interrupted (status 128 + the signal's number).
@@ -541,6 +667,7 @@ int RunProgram(const Options& options) {
     std::raise(sig);
     return 128 + sig;
   }
+#endif
   return status;
 }
 

@@ -4,6 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 #include <cerrno>
 #include <cstdio>
 #include <string>
@@ -41,6 +45,11 @@ int Step(SaveStep step, Action action) {
 
 // The new file gets the permissions a plain create would have given it.
 mode_t CreateMode() {
+#ifdef __EMSCRIPTEN__
+  // The browser's file system has no umask of its own (it reports 0777, which
+  // would leave the file unreadable once the page is loaded again).
+  return 0644;
+#endif
   const mode_t mask = ::umask(0);
   ::umask(mask);
   return 0666 & ~mask;
@@ -127,6 +136,10 @@ LoadResult LoadProgress(GameState& g) {
 bool SaveProgress(const GameState& g, std::error_code* error) {
   const int e = WriteSaveFile(g.level);
   if (error) *error = std::error_code(e, std::generic_category());
+#ifdef __EMSCRIPTEN__
+  // In a page the save folder lives in the browser's storage: write it out now.
+  if (e == 0) EM_ASM({ Module.heliSync(); });
+#endif
   return e == 0;
 }
 

@@ -1,7 +1,9 @@
 #include "shell/settings.h"
 
 #include <fcntl.h>
+#ifndef __EMSCRIPTEN__
 #include <ini.h>
+#endif
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -44,6 +46,7 @@ constexpr KeySetting kKeySettings[] = {
     {"button9", media::stButton9, "nothing in the game"},
 };
 
+#ifndef __EMSCRIPTEN__  // the reader's helpers; a page has no reader
 std::string Lower(std::string_view s) {
   std::string out(s);
   for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -235,6 +238,7 @@ class Parser {
   bool skipping_ = false;
   LoadedSettings result_;
 };
+#endif
 
 std::string KeyList(const std::array<int, media::Input::kKeysPerState>& keys) {
   std::string out;
@@ -262,7 +266,17 @@ std::string CreateFile(const fs::path& file, const std::string& text) {
 }  // namespace
 
 LoadedSettings ParseSettings(const std::string& text, const std::string& file_name) {
+#ifdef __EMSCRIPTEN__
+  // The browser build has no INI reader (its source cannot be had from the archive
+  // the page's libraries come from), and a page has no file a player could edit.
+  (void)text;
+  LoadedSettings r;
+  r.warnings.push_back(file_name +
+                       ": settings files are not read in a web page; the defaults are used");
+  return r;
+#else
   return Parser(text, file_name).Run();
+#endif
 }
 
 LoadedSettings LoadSettings(const fs::path& file) {
@@ -327,6 +341,9 @@ std::string DefaultSettingsText() {
 }
 
 fs::path DefaultSettingsPath() {
+#ifdef __EMSCRIPTEN__
+  return {};  // a page keeps no settings file
+#endif
   const char* xdg = std::getenv("XDG_CONFIG_HOME");
   if (xdg && fs::path(xdg).is_absolute()) return fs::path(xdg) / "heli-rescue" / "settings.ini";
   const char* home = std::getenv("HOME");

@@ -1,6 +1,9 @@
 #include "shell/state_dump.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdio>
+#include <cstdlib>
 
 #include "shell/form.h"
 
@@ -25,8 +28,19 @@ class Json {
     Comma();
     char buf[32];
     // Shortest text that reads back as the same float.
+#if __cpp_lib_to_chars >= 201611L
     auto [end, ec] = std::to_chars(buf, buf + sizeof buf, v);
     out_.append(buf, ec == std::errc() ? end : buf);
+#else
+    // A standard library without floats in to_chars (the browser build's): the
+    // fewest significant digits that read back the same.
+    int n = 0;
+    for (int digits = 1; digits <= 9; ++digits) {
+      n = std::snprintf(buf, sizeof buf, "%.*g", digits, static_cast<double>(v));
+      if (std::strtof(buf, nullptr) == v) break;
+    }
+    out_.append(buf, static_cast<std::size_t>(std::max(n, 0)));
+#endif
   }
   void Bool(bool v) {
     Comma();
@@ -51,7 +65,9 @@ class Json {
     out_ += c;
     fresh_ = false;
   }
-  std::string& Text() { return out_; }
+  std::string& Text() {
+    return out_;
+  }
 
  private:
   void Comma() {
