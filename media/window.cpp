@@ -124,9 +124,12 @@ void Window::Open(WindowMode mode, int width, int height, const std::string& tit
   if (!renderer_) throw Error(std::string("Primary Surface cannot be made: ") + SDL_GetError());
   SDL_DisplayMode shown{};
   vsync_ = false;
-  if (SDL_GetCurrentDisplayMode(std::max(0, SDL_GetWindowDisplayIndex(window_)), &shown) == 0 &&
-      shown.refresh_rate >= frame_rate && look.vsync)
-    vsync_ = SDL_RenderSetVSync(renderer_, 1) == 0;
+  refresh_rate_ = 0;
+  if (SDL_GetCurrentDisplayMode(std::max(0, SDL_GetWindowDisplayIndex(window_)), &shown) == 0) {
+    refresh_rate_ = std::max(0, shown.refresh_rate);
+    if (shown.refresh_rate >= frame_rate && look.vsync)
+      vsync_ = SDL_RenderSetVSync(renderer_, 1) == 0;
+  }
   SDL_RenderSetLogicalSize(renderer_, width, height);
   if (look.whole_scale) SDL_RenderSetIntegerScale(renderer_, SDL_TRUE);
   texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,

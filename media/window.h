@@ -78,6 +78,8 @@ class Window {
   void ToggleFullScreen();
   bool FullScreen() const;
   bool VerticalSync() const { return vsync_; }
+  // The screen's refresh rate in Hz as the window opened on it; 0 when unknown.
+  int RefreshRate() const { return refresh_rate_; }
   SDL_Window* sdl() const { return window_; }
 
  private:
@@ -89,6 +91,7 @@ class Window {
   bool focused_ = true;
   bool video_ = false;
   bool vsync_ = false;
+  int refresh_rate_ = 0;
   unsigned fullscreen_flag_ = 0;         // SDL's flag for the full screen to go back to
   int windowed_w_ = 0, windowed_h_ = 0;  // the window's size to go back to
   bool center_on_leaving_ = false;       // opened full screen

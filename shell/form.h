@@ -45,6 +45,10 @@ struct TForm1 : GameState {
   bool rumble_on = true;
   long long rumble_steps = 0, pulse_until_step = 0;
 
+  // The last main tick drew the flight view or the map (frames between the ticks
+  // may carry it on; shell/smooth.h).
+  bool play_frame_shown = false;
+
   // Closing the window ends the program (the menu's konec, or the platform).
   bool closed = false;
   // Why the last level start failed (a level picture file that could not be

@@ -19,6 +19,7 @@ void create(TForm1& g) {
 
 void Timer1Timer(TForm1& g) {
   const Painter p = g.Painter();
+  g.play_frame_shown = false;
   // The intro and the menu stand still while the display cannot draw; the level
   // start screen is drawn regardless (presenting then shows nothing).
   if (g.intro_running != 0) {
@@ -40,6 +41,7 @@ void Timer1Timer(TForm1& g) {
     PresentFrame(g);
   } else if (g.DXDraw.ReadyToDraw()) {
     PlayTick(g);
+    g.play_frame_shown = true;
   }
 }
 

@@ -172,11 +172,29 @@ const std::vector<OptionSpec>& Specs() {
          o.screenshots_at.emplace_back(t, v.substr(space + 1));
          return std::string();
        }},
+      {"--present-rate", "HZ",
+       "present HZ frames a second, those between the main ticks carrying the flight "
+       "view on smoothly (default: in a window the screen's refresh rate, headless one "
+       "frame a tick); headless, frame F is presented at F/HZ seconds of the game's clock",
+       [](Options& o, const std::string& v) {
+         return ParseNumber<int>(v, o.present_rate, 1, 1000) ? std::string() : "1 to 1000";
+       }},
+      {"--screenshot-frame", "F FILE.png",
+       "write presented frame F as a PNG (repeatable; with --present-rate)",
+       [](Options& o, const std::string& v) {
+         const auto space = v.find(' ');
+         std::int64_t f = 0;
+         if (!ParseNumber<std::int64_t>(v.substr(0, space), f, 0, INT64_MAX))
+           return std::string("a frame number, then a file name");
+         if (v.size() <= space + 1) return std::string("a file name after the frame");
+         o.screenshots_frame.emplace_back(f, v.substr(space + 1));
+         return std::string();
+       }},
       {"--timedemo", "FILE", "play a demo headless and silent as fast as possible, and time it",
        [](Options& o, const std::string& v) { return SetFile(o.timedemo, v); }},
       {"--tick-stats", nullptr,
-       "on exit, print how evenly the main ticks of a game in a window came and how "
-       "much processor time it took",
+       "on exit, print how evenly the main ticks and the presented frames of a game in a "
+       "window came and how much processor time it took",
        [](Options& o, const std::string&) {
          o.tick_stats = true;
          return std::string();

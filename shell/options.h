@@ -41,6 +41,10 @@ struct Options {
   std::vector<std::pair<std::int64_t, std::string>> screenshots_at;  // tick, PNG file
   std::string timedemo;     // play a demo headless as fast as possible and time the ticks
   bool tick_stats = false;  // report how evenly the ticks of a windowed game came
+  // Present frames at this rate, frames between the ticks carrying the flight view
+  // on (0: in a window the screen's refresh rate when smooth, headless one a tick).
+  int present_rate = 0;
+  std::vector<std::pair<std::int64_t, std::string>> screenshots_frame;  // frame, PNG file
 };
 
 struct ParseResult {

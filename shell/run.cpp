@@ -29,6 +29,7 @@
 #include "shell/main_window.h"
 #include "shell/save_file.h"
 #include "shell/settings.h"
+#include "shell/smooth.h"
 #include "shell/state_dump.h"
 #include "shell/step.h"
 #include "shell/timers.h"
@@ -315,11 +316,13 @@ void PrintTimedemo(const std::vector<std::int64_t>& tick_ns, std::vector<std::in
   std::printf("timedemo: start-up to the first presented frame %.1f ms\n", start_up_seconds * 1e3);
 }
 
-// How evenly the ticks of a game in a window came: the spread of the intervals
-// between tick starts, and the processor time against the time that passed.
-void PrintTickStats(const std::vector<double>& starts, double cpu_seconds, int rate) {
+// How evenly the ticks (or the presented frames) of a game in a window came: the
+// spread of the intervals between them, due `rate` times a second, and (when
+// cpu_seconds is not negative) the processor time against the time that passed.
+void PrintTickStats(const char* what, const std::vector<double>& starts, double cpu_seconds,
+                    int rate) {
   if (starts.size() < 3) {
-    std::printf("tick stats: too few ticks\n");
+    std::printf("%s stats: too few %ss\n", what, what);
     return;
   }
   std::vector<std::int64_t> us;
@@ -336,15 +339,17 @@ void PrintTickStats(const std::vector<double>& starts, double cpu_seconds, int r
       std::count_if(us.begin(), us.end(), [&](std::int64_t d) { return d > 1.5e6 / rate; });
   const double wall = starts.back() - starts.front();
   std::printf(
-      "tick stats: %zu intervals (due every %.0f us): mean %.0f us, sd %.0f us, min %lld, p1 "
-      "%lld, median %lld, p99 %lld, max %lld us; %lld over 1.5 periods; processor %.1f %% of "
-      "one core\n",
-      us.size(), 1e6 / rate, mean, sd,
+      "%s stats: %zu intervals (due every %.0f us): mean %.0f us, sd %.0f us, min %lld, p1 "
+      "%lld, median %lld, p99 %lld, max %lld us; %lld over 1.5 periods",
+      what, us.size(), 1e6 / rate, mean, sd,
       static_cast<long long>(*std::min_element(us.begin(), us.end())),
       static_cast<long long>(Percentile(us, 0.01)), static_cast<long long>(Percentile(us, 0.5)),
       static_cast<long long>(Percentile(us, 0.99)),
-      static_cast<long long>(*std::max_element(us.begin(), us.end())), static_cast<long long>(late),
-      wall > 0 ? 100.0 * cpu_seconds / wall : 0.0);
+      static_cast<long long>(*std::max_element(us.begin(), us.end())),
+      static_cast<long long>(late));
+  if (cpu_seconds >= 0)
+    std::printf("; processor %.1f %% of one core", wall > 0 ? 100.0 * cpu_seconds / wall : 0.0);
+  std::printf("\n");
 }
 
 // One run of the game, from the window's opening to its closing: the form, the
@@ -367,6 +372,16 @@ struct Session {
   double first_frame = 0;  // seconds from the start to the end of the first tick
   bool pause_in_background = false;
   std::vector<double> tick_starts;  // --tick-stats, with a window
+  // Frames between the ticks: how many a second (0: one a tick), whether the
+  // screen's retrace paces them, the next frame's number and (in a window) when it
+  // is due, and for the measurements when each was presented and what it cost.
+  int present_hz = 0;
+  bool paced_by_retrace = false;
+  bool smooth = true;
+  std::int64_t next_frame = 0;
+  double next_frame_at = 0;
+  std::vector<double> frame_starts;      // --tick-stats, with a window
+  std::vector<std::int64_t> between_ns;  // the timedemo's frames between the ticks
   std::clock_t cpu_start = 0;
   double busy_seconds = 0;  // in a page: the time its animation frames took (no processor clock)
   int exit_status = 0;
@@ -383,6 +398,14 @@ struct Session {
   }
   // Runs the next main tick with its events; false when the run ends with it.
   bool Tick();
+  // Headless: presents the frames due from the tick at `step` until the next tick,
+  // each at its time on the game's clock.
+  void PresentFramesUntilNextTick(std::int64_t step);
+  // In a window or a page: the frame due now, between the last tick and the next
+  // (which is `wait` seconds away); nothing when the last tick's frame must stay.
+  void PresentFrameBetweenNow(double wait);
+  // A frame was presented: its screenshot, and its time for --tick-stats.
+  void FramePresented();
   // Writes what the run leaves behind; the exit status.
   int Finish();
 };
@@ -459,6 +482,7 @@ std::optional<int> Session::Start(const Options& given) {
   g.DXInput1.SetKeyAssignments(settings.keys);
   g.rumble_on = settings.rumble;
   pause_in_background = settings.pause_in_background;
+  smooth = settings.smooth;
   create(g);
   // The level asked for cannot be played: it said why on stderr.
   if (options.level && !StartAtLevel(g, *options.level)) return 1;
@@ -475,13 +499,69 @@ std::optional<int> Session::Start(const Options& given) {
   g.clock = TickClock(rate);
   window = g.DXDraw.window();
   period = 1.0 / g.clock.Rate();
+  // Frames between the ticks: at the rate asked for, else in a window at the
+  // screen's refresh rate when its retrace paces the frames and is faster than
+  // the ticks.
+  present_hz = options.present_rate;
+  if (window && !present_hz && smooth && window->VerticalSync() &&
+      window->RefreshRate() > g.clock.Rate()) {
+    present_hz = window->RefreshRate();
+    paced_by_retrace = true;
+  }
   start = media::WallSeconds();
   cpu_start = std::clock();
   return std::nullopt;
 }
 
+void Session::FramePresented() {
+  for (const auto& [at, file] : options.screenshots_frame)
+    if (at == next_frame && !media::WritePng(form->DXDraw.Frame(), file)) {
+      std::cerr << "heli-rescue: cannot write " << file << "\n";
+      exit_status = 1;
+    }
+  ++next_frame;
+  if (window && options.tick_stats) frame_starts.push_back(media::WallSeconds());
+}
+
+void Session::PresentFramesUntilNextTick(std::int64_t step) {
+  TForm1& g = *form;
+  // Frame F is due at F / HZ seconds, tick step S at S / rate: compared in whole
+  // numbers, F * rate against S * HZ.
+  const std::int64_t rate = g.clock.Rate(), hz = present_hz;
+  const std::int64_t next = g.clock.NextTickStep();
+  const bool between = CanPresentBetween(g);
+  for (; next_frame * rate < next * hz;) {
+    const std::int64_t after = next_frame * rate - step * hz;  // in 1 / (rate * HZ) s
+    if (after > 0 && between) {
+      const double before = timing ? ThreadSeconds() : 0;
+      // The share of a tick's step that has passed since the tick.
+      PresentBetween(g, static_cast<double>(after) / static_cast<double>(hz));
+      if (timing) between_ns.push_back(static_cast<std::int64_t>((ThreadSeconds() - before) * 1e9));
+    }
+    // Otherwise the frame is the tick's own, or the tick's frame stays up.
+    FramePresented();
+  }
+}
+
+void Session::PresentFrameBetweenNow(double wait) {
+  const double now = media::WallSeconds();
+  const double frame = 1.0 / present_hz;
+  if (paced_by_retrace) {
+    // Presenting waits for the retrace: the next frame is readied soon after it.
+    next_frame_at = now + frame / 2;
+  } else {
+    next_frame_at += frame;
+    if (next_frame_at < now - frame) next_frame_at = now + frame;  // fell behind: start again
+  }
+  // Nothing when the tick's own frame is less than half a frame away.
+  if (wait < frame / 2 || !CanPresentBetween(*form)) return;
+  PresentBetween(*form, std::clamp(1.0 - wait / period, 0.0, 1.0));
+  FramePresented();
+}
+
 bool Session::Tick() {
   TForm1& g = *form;
+  const std::int64_t step = g.clock.NextTickStep();
   const double before = timing ? ThreadSeconds() : 0;
   const bool ticked = Step(g, [&] {
                         if (player) {
@@ -509,6 +589,18 @@ bool Session::Tick() {
       std::cerr << "heli-rescue: cannot write " << file << "\n";
       exit_status = 1;
     }
+  if (present_hz > 0) {
+    if (window) {
+      FramePresented();  // the tick's own frame
+      // The next frame: soon after the retrace this one waited for, or one frame
+      // after the tick's own time on the tick's schedule.
+      next_frame_at = paced_by_retrace
+                          ? media::WallSeconds() + 0.5 / present_hz
+                          : start + static_cast<double>(step) * period + 1.0 / present_hz;
+    } else {
+      PresentFramesUntilNextTick(step);
+    }
+  }
   // F12: the frame just shown, into the save folder.
   if (queue.screenshot_wanted) {
     queue.screenshot_wanted = false;
@@ -541,19 +633,31 @@ int Session::Finish() {
     exit_status = 1;
   }
   if (options.tick_stats) {
-    if (window)
+    if (window) {
 #ifdef __EMSCRIPTEN__
-      PrintTickStats(tick_starts, busy_seconds, g.clock.Rate());
+      PrintTickStats("tick", tick_starts, busy_seconds, g.clock.Rate());
 #else
-      PrintTickStats(tick_starts, static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC,
+      PrintTickStats("tick", tick_starts,
+                     static_cast<double>(std::clock() - cpu_start) / CLOCKS_PER_SEC,
                      g.clock.Rate());
 #endif
-    else
+      if (present_hz > 0) PrintTickStats("frame", frame_starts, -1, present_hz);
+    } else {
       std::printf("tick stats: only a game in a window keeps time\n");
+    }
   }
   if (timing) {
     TimeFrameCopies(200, copy_ns);
     PrintTimedemo(tick_ns, copy_ns, first_frame);
+    if (!between_ns.empty()) {
+      // A frame between the ticks against a tick, which draws its frame too.
+      std::printf(
+          "timedemo: %zu frames between the ticks at %d Hz: median %.0f us, p99 %.0f us, max "
+          "%.0f us\n",
+          between_ns.size(), present_hz, static_cast<double>(Percentile(between_ns, 0.5)) / 1e3,
+          static_cast<double>(Percentile(between_ns, 0.99)) / 1e3,
+          static_cast<double>(*std::max_element(between_ns.begin(), between_ns.end())) / 1e3);
+    }
   }
   return exit_status;
 }
@@ -575,11 +679,16 @@ void WebFrame(void* data) {
     }
   } else {
     // The same schedule as in a window: every tick that is due, a late one once.
-    for (double wait; going && (wait = s->Wait()) <= 0;) {
+    bool ticked = false;
+    for (double wait; going && (wait = s->Wait()) <= 0; ticked = true) {
       if (wait < -s->period) s->start -= wait;
       if (s->options.tick_stats) s->tick_starts.push_back(media::WallSeconds());
       going = s->Tick() && s->Running();
     }
+    // An animation frame without a tick (a screen faster than the game): the
+    // flight view carried on to now.
+    if (going && !ticked && s->smooth && CanPresentBetween(*s->form))
+      PresentBetween(*s->form, std::clamp(1.0 - s->Wait() / s->period, 0.0, 1.0));
   }
   s->window->Flush();
   s->busy_seconds += media::WallSeconds() - began;
@@ -640,7 +749,17 @@ int RunGame(const Options& options) {
           if (wait < -s.period) s.start -= wait;
           break;
         }
-        media::SleepSeconds(wait > 0.002 ? 0.001 : wait);
+        // Frames between the ticks, each when it is due.
+        double sleep = wait;
+        if (s.present_hz > 0) {
+          const double frame_wait = s.next_frame_at - media::WallSeconds();
+          if (frame_wait <= 0) {
+            s.PresentFrameBetweenNow(wait);
+            continue;
+          }
+          sleep = std::min(sleep, frame_wait);
+        }
+        media::SleepSeconds(sleep > 0.002 ? 0.001 : sleep);
       }
       if (s.queue.closed || stop_signal) break;
       if (s.options.tick_stats) s.tick_starts.push_back(media::WallSeconds());

@@ -171,6 +171,8 @@ class Parser {
           bad("fit or whole");
       } else if (name == "vsync") {
         if (!Boolean(value, s.look.vsync)) bad("on or off");
+      } else if (name == "smooth") {
+        if (!Boolean(value, s.smooth)) bad("on or off");
       } else {
         unknown();
       }
@@ -310,6 +312,9 @@ std::string DefaultSettingsText() {
       "# Wait for the screen's refresh, where the screen refreshes at least 60 times\n"
       "# a second: on or off.\n"
       "vsync = on\n"
+      "# On a screen that refreshes faster than the game's 60 ticks a second (with\n"
+      "# vsync), draw frames between the ticks so that the world glides: on or off.\n"
+      "smooth = on\n"
       "\n"
       "[sound]\n"
       "sound = on\n"

@@ -16,6 +16,7 @@ namespace heli {
 struct Settings {
   media::WindowMode mode = media::WindowMode::Desktop;
   media::WindowLook look;
+  bool smooth = true;  // frames between the ticks on a screen faster than the game
   bool sound = true;
   int volume = 100;  // percent
   media::Input::Assignments keys = media::Input::DefaultAssignments();

@@ -52,10 +52,12 @@ TEST(Options, TheReadmeListsExactlyTheProgramsOptions) {
   EXPECT_EQ(listed, help);
   for (const std::string& o : help) {
     if (o == "--help" || o == "--version") continue;
-    const char* with_value[] = {"--config",     "--lang",          "--data-dir",  "--save-dir",
-                                "--ticks",      "--seed",          "--tick-rate", "--level",
-                                "--screenshot", "--record",        "--play",      "--dump",
-                                "--dump-every", "--screenshot-at", "--timedemo"};
+    const char* with_value[] = {
+        "--config",          "--lang",          "--data-dir",  "--save-dir",
+        "--ticks",           "--seed",          "--tick-rate", "--level",
+        "--screenshot",      "--record",        "--play",      "--dump",
+        "--dump-every",      "--screenshot-at", "--timedemo",  "--present-rate",
+        "--screenshot-frame"};
     if (std::find(std::begin(with_value), std::end(with_value), o) != std::end(with_value))
       continue;
     EXPECT_TRUE(Parse({o.c_str()}).error.empty()) << o;

@@ -36,14 +36,18 @@ void PrepareFrames(const Painter& p) {
 }
 
 void DrawPlayFrame(const Painter& p, const GameState& g) {
-  if (g.scene.map)
-    DrawMap(p, g.scene);
+  DrawPlayFrame(p, g, g.scene);
+}
+
+void DrawPlayFrame(const Painter& p, const GameState& g, const Scene& scene) {
+  if (scene.map)
+    DrawMap(p, scene);
   else
-    DrawFlightView(p, g.scene);
+    DrawFlightView(p, scene);
   DrawTextOverlay(p, g);
   DrawHelp(p, g);
   DrawClock(p, g);
-  if (g.scene.crash) DrawCrash(p, g.scene);
+  if (scene.crash) DrawCrash(p, scene);
 }
 
 }  // namespace heli

@@ -120,6 +120,16 @@ void Move(Heli& h) {
 
 }  // namespace
 
+void OwnMove(const Heli& h, i32& dx, i32& dy) {
+  // As Move goes, without moving.
+  const i32 s = h.pace + h.shove;
+  dx = dy = 0;
+  if (h.steer_north && h.heli_heading == kNorth) dy -= s;
+  if (h.steer_west && h.heli_heading == kWest) dx -= s;
+  if (h.steer_south && h.heli_heading == kSouth) dy += s;
+  if (h.steer_east && h.heli_heading == kEast) dx += s;
+}
+
 void ClearHeliCourse(GameState& g, int i) {
   Heli& h = g.helis.At(i);
   h.steer_west = h.steer_east = h.steer_north = h.steer_south = 0;

@@ -10,7 +10,9 @@
 #include "shell/form.h"
 #include "shell/level_flow.h"
 #include "shell/main_window.h"
+#include "view/between.h"
 #include "view/flight_view.h"
+#include "view/frame.h"
 
 namespace {
 
@@ -95,6 +97,26 @@ void BM_Present(benchmark::State& state) {
   for (auto _ : state) g->DXDraw.Present();
 }
 BENCHMARK(BM_Present);
+
+// A tick's frame drawn again from its scene, against a frame between two ticks
+// (the scene carried half way on): the latter must cost no more.
+void BM_TickFrame(benchmark::State& state) {
+  auto g = FlyingGame();
+  for (auto _ : state) {
+    heli::DrawPlayFrame(g->Painter(), *g);
+    g->DXDraw.Present();
+  }
+}
+BENCHMARK(BM_TickFrame);
+
+void BM_FrameBetween(benchmark::State& state) {
+  auto g = FlyingGame();
+  for (auto _ : state) {
+    heli::DrawFrameBetween(g->Painter(), *g, 0.5);
+    g->DXDraw.Present();
+  }
+}
+BENCHMARK(BM_FrameBetween);
 
 void BM_StartUpToFirstFrame(benchmark::State& state) {
   for (auto _ : state) {
