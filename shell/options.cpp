@@ -38,6 +38,18 @@ std::string SetFile(std::string& out, const std::string& v) {
   return v.empty() ? std::string("a file name") : std::string();
 }
 
+// "N FILE": a tick's or a frame's number, then a file name, added to the list.
+std::string AddNumberedFile(std::vector<std::pair<std::int64_t, std::string>>& list,
+                            const std::string& v, const std::string& what) {
+  const auto space = v.find(' ');
+  std::int64_t n = 0;
+  if (!ParseNumber<std::int64_t>(v.substr(0, space), n, 0, INT64_MAX))
+    return "a " + what + " number, then a file name";
+  if (space == std::string::npos || v.size() <= space + 1) return "a file name after the " + what;
+  list.emplace_back(n, v.substr(space + 1));
+  return {};
+}
+
 const std::vector<OptionSpec>& Specs() {
   static const std::vector<OptionSpec> specs = {
       {"--help", nullptr, "show this help and exit",
@@ -164,13 +176,7 @@ const std::vector<OptionSpec>& Specs() {
        }},
       {"--screenshot-at", "T FILE.png", "write the frame presented by main tick T (repeatable)",
        [](Options& o, const std::string& v) {
-         const auto space = v.find(' ');
-         std::int64_t t = 0;
-         if (!ParseNumber<std::int64_t>(v.substr(0, space), t, 0, INT64_MAX))
-           return std::string("a tick number, then a file name");
-         if (v.size() <= space + 1) return std::string("a file name after the tick");
-         o.screenshots_at.emplace_back(t, v.substr(space + 1));
-         return std::string();
+         return AddNumberedFile(o.screenshots_at, v, "tick");
        }},
       {"--present-rate", "HZ",
        "present HZ frames a second, those between the main ticks carrying the flight "
@@ -182,13 +188,7 @@ const std::vector<OptionSpec>& Specs() {
       {"--screenshot-frame", "F FILE.png",
        "write presented frame F as a PNG (repeatable; with --present-rate)",
        [](Options& o, const std::string& v) {
-         const auto space = v.find(' ');
-         std::int64_t f = 0;
-         if (!ParseNumber<std::int64_t>(v.substr(0, space), f, 0, INT64_MAX))
-           return std::string("a frame number, then a file name");
-         if (v.size() <= space + 1) return std::string("a file name after the frame");
-         o.screenshots_frame.emplace_back(f, v.substr(space + 1));
-         return std::string();
+         return AddNumberedFile(o.screenshots_frame, v, "frame");
        }},
       {"--timedemo", "FILE", "play a demo headless and silent as fast as possible, and time it",
        [](Options& o, const std::string& v) { return SetFile(o.timedemo, v); }},

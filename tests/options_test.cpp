@@ -30,6 +30,17 @@ TEST(Options, LevelTakesOneToNine) {
   EXPECT_FALSE(Parse({"--level"}).error.empty());
 }
 
+// A numbered screenshot takes its number and a file, also written as one value.
+TEST(Options, NumberedScreenshotsNeedANumberAndAFile) {
+  auto r = Parse({"--screenshot-at", "12", "a.png", "--screenshot-frame=7 b.png"});
+  ASSERT_TRUE(r.error.empty()) << r.error;
+  EXPECT_EQ(r.options.screenshots_at.at(0), std::make_pair(std::int64_t{12}, std::string("a.png")));
+  EXPECT_EQ(r.options.screenshots_frame.at(0),
+            std::make_pair(std::int64_t{7}, std::string("b.png")));
+  for (const char* bad : {"--screenshot-frame=7", "--screenshot-at=7 ", "--screenshot-at=x a.png"})
+    EXPECT_FALSE(Parse({bad}).error.empty()) << bad;
+}
+
 // Every option the program takes is in the README's table, and every option the
 // table lists is one the program takes.
 TEST(Options, TheReadmeListsExactlyTheProgramsOptions) {
