@@ -26,11 +26,7 @@ constexpr char kChairWarning[] = "Záchranná židle VYSUNUTÁ !! ";
 }  // namespace
 
 void PrepareChairWarning(media::Canvas& c) {
-  c.Font.Size = 15;
-  for (media::TColor colour : {media::clBlack, media::clRed}) {
-    c.Font.Color = colour;
-    c.PrepareText(Tr(kChairWarning));
-  }
+  PrepareTextIn(c, 15, Tr(kChairWarning), {media::clBlack, media::clRed});
 }
 
 void DrawSea(const Painter& p, const Scene& s) {

@@ -14,16 +14,8 @@ constexpr char kVortexWarning[] = "POZOR NEBEZPEČÍ TAMROX!! ";
 }  // namespace
 
 void PrepareTextOverlay(media::Canvas& c) {
-  c.Font.Size = 10;
-  for (media::TColor colour : {media::clBlack, media::clYellow}) {
-    c.Font.Color = colour;
-    c.PrepareText(kHelp);
-  }
-  c.Font.Size = 13;
-  for (media::TColor colour : {media::clBlack, media::clYellow}) {
-    c.Font.Color = colour;
-    c.PrepareText(Tr(kVortexWarning));
-  }
+  PrepareTextIn(c, 10, kHelp, {media::clBlack, media::clYellow});
+  PrepareTextIn(c, 13, Tr(kVortexWarning), {media::clBlack, media::clYellow});
 }
 
 void DrawTextOverlay(const Painter& p, const GameState& s) {
