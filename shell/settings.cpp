@@ -75,6 +75,20 @@ bool Number(const std::string& v, int& out, int min, int max) {
   return true;
 }
 
+// The settings that are on or off, each where it is kept.
+struct Switch {
+  const char* section;
+  const char* name;
+  bool& (*field)(Settings&);
+};
+constexpr Switch kSwitches[] = {
+    {"display", "vsync", [](Settings& s) -> bool& { return s.look.vsync; }},
+    {"display", "smooth", [](Settings& s) -> bool& { return s.smooth; }},
+    {"sound", "sound", [](Settings& s) -> bool& { return s.sound; }},
+    {"controller", "rumble", [](Settings& s) -> bool& { return s.rumble; }},
+    {"game", "pause_in_background", [](Settings& s) -> bool& { return s.pause_in_background; }},
+};
+
 // One parse: the lines are fed to the INI reader one by one, so that every line
 // the reader could not use is known by its number.
 class Parser {
@@ -147,6 +161,11 @@ class Parser {
       Warn("bad value '" + value + "' for " + name + " (" + wanted + ")");
     };
     auto unknown = [&] { Warn("unknown setting '" + name + "' in [" + section + "]"); };
+    for (const Switch& w : kSwitches)
+      if (section == w.section && name == w.name) {
+        if (!Boolean(value, w.field(s))) bad("on or off");
+        return;
+      }
     if (section == "display") {
       if (name == "mode") {
         const std::string v = Lower(value);
@@ -169,17 +188,11 @@ class Parser {
           s.look.whole_scale = v == "whole";
         else
           bad("fit or whole");
-      } else if (name == "vsync") {
-        if (!Boolean(value, s.look.vsync)) bad("on or off");
-      } else if (name == "smooth") {
-        if (!Boolean(value, s.smooth)) bad("on or off");
       } else {
         unknown();
       }
     } else if (section == "sound") {
-      if (name == "sound") {
-        if (!Boolean(value, s.sound)) bad("on or off");
-      } else if (name == "volume") {
+      if (name == "volume") {
         if (!Number(value, s.volume, 0, 100)) bad("0 to 100");
       } else {
         unknown();
@@ -190,26 +203,16 @@ class Parser {
         if (name == k.name) key = &k;
       if (!key) return unknown();
       ApplyKeys(key->state, value);
-    } else if (section == "controller") {
-      if (name == "rumble") {
-        if (!Boolean(value, s.rumble)) bad("on or off");
-      } else {
-        unknown();
-      }
-    } else if (section == "game") {
-      if (name == "pause_in_background") {
-        if (!Boolean(value, s.pause_in_background)) bad("on or off");
-      } else if (name == "language") {
-        const std::string v = Lower(value);
-        if (v == "auto")
-          s.language.reset();
-        else if (auto l = LanguageNamed(v))
-          s.language = l;
-        else
-          bad("auto, cs or en");
-      } else {
-        unknown();
-      }
+    } else if (section == "game" && name == "language") {
+      const std::string v = Lower(value);
+      if (v == "auto")
+        s.language.reset();
+      else if (auto l = LanguageNamed(v))
+        s.language = l;
+      else
+        bad("auto, cs or en");
+    } else if (section == "controller" || section == "game") {
+      unknown();
     } else if (section.empty()) {
       Warn("setting '" + name + "' outside a section");
     }
