@@ -60,8 +60,8 @@ void Window::Open(WindowMode mode, int width, int height, const std::string& tit
   // scales it to the browser's window, sharp and letterboxed, and Flush paints it.
   window_ = SDL_CreateWindow(title.c_str(), 0, 0, width, height, 0);
   if (!window_) throw Error(std::string("The window cannot be made: ") + SDL_GetError());
-  shown_.assign(static_cast<std::size_t>(width) * height, 0);
-  rgba_.assign(shown_.size(), 0xFF000000u);
+  shown_ = Surface(width, height);
+  rgba_.assign(static_cast<std::size_t>(width) * height, 0xFF000000u);
   taken_keys_.clear();
   focused_ = true;
   (void)mode;
@@ -150,17 +150,10 @@ bool Window::Usable() const {
 void Window::Show(const Surface& frame, std::span<const Overlay> overlays) {
 #ifdef __EMSCRIPTEN__
   if (!window_ || frame.Width() != width_ || frame.Height() != height_) return;
-  for (int y = 0; y < height_; ++y)
-    std::copy_n(frame.Row(y), width_, shown_.begin() + static_cast<std::ptrdiff_t>(y) * width_);
-  for (const Overlay& o : overlays) {
-    CopyRect r{0, 0, o.picture->Width(), o.picture->Height(), o.left, o.top};
-    if (!o.picture->Valid() ||
-        !ClipCopy(r, o.picture->Width(), o.picture->Height(), frame.Width(), frame.Height()))
-      continue;
-    for (int y = 0; y < static_cast<int>(r.h); ++y)
-      std::copy_n(o.picture->Row(static_cast<int>(r.sy) + y) + static_cast<int>(r.sx), r.w,
-                  shown_.begin() + static_cast<std::ptrdiff_t>(r.dy + y) * width_ + r.dx);
-  }
+  // Put together as the display puts together its frame for screenshots.
+  CopyPixels(frame, 0, 0, width_, height_, shown_, 0, 0);
+  for (const Overlay& o : overlays)
+    o.picture->CopyTo(shown_, 0, 0, o.picture->Width(), o.picture->Height(), o.left, o.top);
   shown_pending_ = true;
   return;
 #endif
@@ -187,10 +180,12 @@ void Window::Flush() {
   if (!shown_pending_) return;
   shown_pending_ = false;
   // Red, green, blue and opaque alpha in memory order, as ImageData holds them.
-  for (std::size_t i = 0; i < shown_.size(); ++i) {
-    const Pixel p = shown_[i];
-    rgba_[i] = std::uint32_t{Red8(p)} | std::uint32_t{Green8(p)} << 8 |
-               std::uint32_t{Blue8(p)} << 16 | 0xFF000000u;
+  for (int y = 0; y < height_; ++y) {
+    const Pixel* row = shown_.Row(y);
+    std::uint32_t* out = rgba_.data() + static_cast<std::ptrdiff_t>(y) * width_;
+    for (int x = 0; x < width_; ++x)
+      out[x] = std::uint32_t{Red8(row[x])} | std::uint32_t{Green8(row[x])} << 8 |
+               std::uint32_t{Blue8(row[x])} << 16 | 0xFF000000u;
   }
   // clang-format off
   EM_ASM({

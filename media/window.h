@@ -98,7 +98,7 @@ class Window {
   // Keys whose press was taken here: their release is taken too.
   std::vector<int> taken_keys_;
 #ifdef __EMSCRIPTEN__
-  std::vector<Pixel> shown_;         // the frame last shown, kept until Flush
+  Surface shown_;                    // the frame last shown, kept until Flush
   std::vector<std::uint32_t> rgba_;  // the same in the canvas's byte order
   bool shown_pending_ = false;
 #endif
